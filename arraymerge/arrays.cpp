@@ -1,0 +1,44 @@
+#include "arrays.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+int RandInt(int a, int b) {
+  // A plain remainder, bias and all: the printed values depend on exactly this reduction.
+  return a + std::rand() % (b - a + 1);
+}
+
+void SetArrayRand(int* x, int n) {
+  for (int i = 0; i < n; ++i) {
+    x[i] = RandInt(30, 100);
+  }
+}
+
+void SelectionSort(int* x, int n) {
+  for (int k = 0; k <= n - 2; ++k) {
+    int m = k;
+    for (int j = k + 1; j <= n - 1; ++j) {
+      if (x[j] < x[m]) {
+        m = j;
+      }
+    }
+    const int temp = x[k];
+    x[k] = x[m];
+    x[m] = temp;
+  }
+}
+
+void Merge(const int* a, int na, const int* b, [[maybe_unused]] int nb, int* c, int nc) {
+  // The caller sizes c as na + nb, so nc alone bounds the copy.
+  for (int i = 0; i < nc; ++i) {
+    c[i] = i < na ? a[i] : b[i - na];
+  }
+  SelectionSort(c, nc);
+}
+
+void PrintArray(const char* name, const int* x, int nx) {
+  std::puts(name);
+  for (int i = 0; i < nx; ++i) {
+    std::printf("%d\n", x[i]);
+  }
+}

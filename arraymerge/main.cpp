@@ -1,0 +1,19 @@
+#include <cstdio>
+
+#include "arrays.h"
+#include "flush_output.h"
+
+int main() {
+  int a[50];
+  int b[70];
+  int c[120];
+
+  SetArrayRand(a, 50);
+  SetArrayRand(b, 70);
+  SelectionSort(a, 50);
+  SelectionSort(b, 70);
+  Merge(a, 50, b, 70, c, 120);
+  PrintArray("Array c", c, 120);
+
+  return FlushOutput(stdout, "arraymerge", stderr) ? 0 : 1;
+}

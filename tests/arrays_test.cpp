@@ -1,0 +1,148 @@
+#include "arrays.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Ints = std::vector<int>;
+
+// Draws that rand() yields after srand(seed); the routines must consume exactly these.
+Ints ReferenceDraws(unsigned seed, int count) {
+  std::srand(seed);
+  Ints draws;
+  for (int i = 0; i < count; ++i) {
+    draws.push_back(std::rand());
+  }
+  return draws;
+}
+
+TEST(SelectionSort, SortsAscendingKeepingEveryValue) {
+  const struct {
+    Ints input;
+    Ints expected;
+  } cases[] = {
+      {{}, {}},
+      {{5}, {5}},
+      {{7, 3}, {3, 7}},
+      {{3, 3}, {3, 3}},
+      {{9, 8, 7, 6, 5, 4, 3, 2, 1}, {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+      {{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}},
+      {{4, 1, 4, 1, 4, 1}, {1, 1, 1, 4, 4, 4}},
+      {{0, -1, INT_MAX, INT_MIN, 1}, {INT_MIN, -1, 0, 1, INT_MAX}},
+      {{30, 100, 65, 30, 100, 99, 31}, {30, 30, 31, 65, 99, 100, 100}},
+  };
+  for (const auto& c : cases) {
+    Ints x = c.input;
+    x.push_back(-7);  // sentinel past the count
+    SelectionSort(x.data(), static_cast<int>(c.input.size()));
+    x.pop_back();
+    EXPECT_EQ(x, c.expected) << ::testing::PrintToString(c.input);
+  }
+}
+
+TEST(SelectionSort, NonPositiveCountLeavesArrayAlone) {
+  Ints x = {3, 2, 1};
+  SelectionSort(x.data(), 0);
+  SelectionSort(x.data(), -5);
+  EXPECT_EQ(x, (Ints{3, 2, 1}));
+}
+
+TEST(Merge, CombinesBothInputsSortedAndLeavesThemUnchanged) {
+  const struct {
+    Ints a;
+    Ints b;
+    int nb;  // what the caller passes; only na and nc may bound the copy
+    Ints expected;
+  } cases[] = {
+      {{}, {5, 1, 3}, 3, {1, 3, 5}},
+      {{9, 2}, {}, 0, {2, 9}},
+      {{4, 4, 7}, {7, 4, 1}, 3, {1, 4, 4, 4, 7, 7}},
+      {{1, 3, 5}, {2, 4, 6}, 3, {1, 2, 3, 4, 5, 6}},
+      {{8, -2}, {6}, 0, {-2, 6, 8}},
+      {{8, -2}, {6}, 99, {-2, 6, 8}},
+  };
+  for (const auto& c : cases) {
+    const Ints a = c.a;
+    const Ints b = c.b;
+    const int nc = static_cast<int>(a.size() + b.size());
+    Ints out(a.size() + b.size() + 1, -7);
+    Merge(a.data(), static_cast<int>(a.size()), b.data(), c.nb, out.data(), nc);
+    EXPECT_EQ(out.back(), -7) << "wrote past nc";
+    out.pop_back();
+    EXPECT_EQ(out, c.expected);
+    EXPECT_EQ(a, c.a);
+    EXPECT_EQ(b, c.b);
+  }
+}
+
+TEST(RandInt, TakesOneDrawPerCallReducedIntoTheRange) {
+  const struct {
+    int low;
+    int high;
+  } ranges[] = {{30, 100}, {5, 5}, {-3, 3}, {0, 1}};
+  const int calls = 200;
+  for (const auto& r : ranges) {
+    const Ints draws = ReferenceDraws(11, calls + 1);
+    std::srand(11);
+    for (int i = 0; i < calls; ++i) {
+      ASSERT_EQ(RandInt(r.low, r.high), r.low + draws[static_cast<size_t>(i)] % (r.high - r.low + 1))
+          << r.low << ".." << r.high << " call " << i;
+    }
+    EXPECT_EQ(std::rand(), draws.back()) << "calls took other than one draw each";
+  }
+}
+
+TEST(RandInt, CoversTheWholeRangeAndNothingElse) {
+  std::srand(1);
+  std::set<int> seen;
+  for (int i = 0; i < 20000; ++i) {
+    const int v = RandInt(30, 100);
+    ASSERT_GE(v, 30);
+    ASSERT_LE(v, 100);
+    seen.insert(v);
+  }
+  EXPECT_EQ(seen.size(), 71U);
+}
+
+TEST(SetArrayRand, FillsInIndexOrderWithExactlyNDraws) {
+  for (const int n : {0, 1, 7, 50}) {
+    const Ints draws = ReferenceDraws(3, n + 1);
+    std::srand(3);
+    Ints x(static_cast<size_t>(n) + 1, -7);
+    SetArrayRand(x.data(), n);
+    for (int i = 0; i < n; ++i) {
+      EXPECT_EQ(x[static_cast<size_t>(i)], 30 + draws[static_cast<size_t>(i)] % 71) << "n=" << n;
+    }
+    EXPECT_EQ(x.back(), -7) << "n=" << n << " wrote past the count";
+    EXPECT_EQ(std::rand(), draws.back()) << "n=" << n << " took other than n draws";
+  }
+}
+
+TEST(PrintArray, WritesHeadingThenOneValuePerLine) {
+  const struct {
+    const char* name;
+    Ints values;
+    std::string expected;
+  } cases[] = {
+      {"Array c", {}, "Array c\n"},
+      {"Array c", {30, 100}, "Array c\n30\n100\n"},
+      {"x", {-5, 0, 42}, "x\n-5\n0\n42\n"},
+      {"", {INT_MIN, INT_MAX}, "\n-2147483648\n2147483647\n"},
+  };
+  for (const auto& c : cases) {
+    std::fflush(stdout);
+    ::testing::internal::CaptureStdout();
+    PrintArray(c.name, c.values.data(), static_cast<int>(c.values.size()));
+    std::fflush(stdout);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), c.expected);
+  }
+}
+
+}  // namespace
