@@ -1,0 +1,5 @@
+#include <cstdio>
+
+#include "drill.h"
+
+int main() { return RunDrill(stdin, stdout, stderr); }
