@@ -2,14 +2,14 @@
 // same bytes read independently: the whole dialogue and status 0 when all five answers are
 // there, else the dialogue cut right after the prompt of the first bad answer, one diagnostic
 // line, and status 1.
-#include "drill.h"
-
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+
+#include "drill.h"
 
 namespace {
 

