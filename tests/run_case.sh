@@ -1,65 +1,43 @@
 #!/bin/sh
 # Usage: run_case.sh PROGRAM CASE_DIR
-# Runs PROGRAM as the case directory describes and checks what it did:
-#   in      standard input (none given: /dev/null)
-#   closed  if present, standard input is closed instead
+# Runs PROGRAM as the case directory describes and checks what it did. Files of a case:
+#   in      standard input (none: /dev/null);  closed: if present, standard input is closed
 #   args    command-line arguments, one per line
 #   out     the exact standard output, which a second run must repeat
-#   to      a file to send standard output to instead of checking it, such as /dev/full
-#   status  the exit status (none given: 0)
-#   err     the start of the single line expected on standard error (none given: it stays empty)
+#   to      where standard output goes instead of being checked, such as /dev/full
+#   status  the exit status (none: 0)
+#   err     the start of the one line expected on standard error (none: it must stay empty)
 set -u
-program=$1
-dir=$2
-work=$(mktemp -d) || exit 1
+program=$1 dir=$2 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
-
 set --
-if [ -f "$dir/args" ]; then
-  while IFS= read -r arg; do set -- "$@" "$arg"; done <"$dir/args"
-fi
+[ -f "$dir/args" ] && while IFS= read -r arg; do set -- "$@" "$arg"; done <"$dir/args"
 input=/dev/null
 [ -f "$dir/in" ] && input=$dir/in
+[ -f "$dir/closed" ] && input=-
 output=$work/out
 [ -f "$dir/to" ] && output=$(cat "$dir/to")
 
-# run OUTPUT ARG...: one run of the program, with the case's input, into OUTPUT.
-run() {
+run() {  # run OUTPUT ARG...
   target=$1
   shift
-  if [ -f "$dir/closed" ]; then
-    "$program" "$@" <&- >"$target" 2>"$work/err"
-  else
-    "$program" "$@" <"$input" >"$target" 2>"$work/err"
-  fi
+  if [ "$input" = - ]; then "$program" "$@" <&- >"$target" 2>"$work/err"; else "$program" "$@" <"$input" >"$target" 2>"$work/err"; fi
 }
 run "$output" "$@"
 status=$?
-
 failed=0
 complain() { echo "$dir: $*"; failed=1; }
 
-expected_status=0
-[ -f "$dir/status" ] && expected_status=$(cat "$dir/status")
-[ "$status" = "$expected_status" ] || complain "exit status $status, expected $expected_status"
-
+[ "$status" = "$(cat "$dir/status" 2>/dev/null || echo 0)" ] || complain "unexpected exit status $status"
+sed 's/^/stderr: /' "$work/err"
 if [ -f "$dir/err" ]; then
-  prefix=$(cat "$dir/err")
-  lines=$(wc -l <"$work/err")
-  case $(cat "$work/err") in
-    "$prefix"*) [ "$lines" -eq 1 ] || complain "expected one line on standard error, got $lines" ;;
-    *) complain "standard error does not start with '$prefix'" ;;
-  esac
+  case $(cat "$work/err") in "$(cat "$dir/err")"*) ;; *) complain "unexpected diagnostic" ;; esac
+  [ "$(wc -l <"$work/err")" -eq 1 ] || complain "expected exactly one line on standard error"
 elif [ -s "$work/err" ]; then
   complain "unexpected standard error"
 fi
-[ -s "$work/err" ] && sed 's/^/  stderr: /' "$work/err"
-
 if [ ! -f "$dir/to" ]; then
-  if ! cmp -s "$work/out" "$dir/out"; then
-    complain "standard output differs from the expected (- expected, + actual):"
-    diff -u "$dir/out" "$work/out" | sed -n '3,40p'
-  fi
+  cmp -s "$work/out" "$dir/out" || { complain "standard output differs (- expected, + actual):"; diff -u "$dir/out" "$work/out" | sed -n '3,40p'; }
   run "$work/again" "$@"
   cmp -s "$work/out" "$work/again" || complain "a second run printed something else"
 fi
