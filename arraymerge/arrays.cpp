@@ -1,5 +1,6 @@
 #include "arrays.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -37,9 +38,14 @@ void Merge(const int* a, int na, const int* b, [[maybe_unused]] int nb, int* c, 
   SelectionSort(c, nc);
 }
 
-void PrintArray(const char* name, const int* x, int nx) {
-  std::puts(name);
-  for (int i = 0; i < nx; ++i) {
-    std::printf("%d\n", x[i]);
+int PrintArray(const char* name, const int* x, int nx) {
+  if (std::puts(name) < 0) {
+    return errno;
   }
+  for (int i = 0; i < nx; ++i) {
+    if (std::printf("%d\n", x[i]) < 0) {
+      return errno;
+    }
+  }
+  return 0;
 }

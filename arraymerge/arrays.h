@@ -16,7 +16,8 @@ void SelectionSort(int* x, int n);
 // c receives the na elements of a, then b's, up to nc = na + nb; then c is sorted.
 void Merge(const int* a, int na, const int* b, int nb, int* c, int nc);
 
-// Writes `name` as a line, then each element on a line of its own.
-void PrintArray(const char* name, const int* x, int nx);
+// Writes `name` as a line, then each element on a line of its own, to standard output. Returns 0,
+// or the errno of the first write that failed; nothing more is written after it.
+int PrintArray(const char* name, const int* x, int nx);
 
 #endif

@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "arrays.h"
-#include "flush_output.h"
+#include "output.h"
 
 int main() {
   int a[50];
@@ -13,7 +13,14 @@ int main() {
   SelectionSort(a, 50);
   SelectionSort(b, 70);
   Merge(a, 50, b, 70, c, 120);
-  PrintArray("Array c", c, 120);
+  int error = PrintArray("Array c", c, 120);
 
-  return FlushOutput(stdout, "arraymerge", stderr) ? 0 : 1;
+  if (error == 0) {
+    error = CloseOutput(stdout);
+  }
+  if (error != 0) {
+    ReportWriteError(stderr, "arraymerge", error);
+    return 1;
+  }
+  return 0;
 }

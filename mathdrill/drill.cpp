@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "flush_output.h"
+#include "output.h"
 
 namespace {
 
@@ -19,16 +19,32 @@ struct Console {
   std::FILE* err;
 };
 
-void PutLine(const char* text, std::FILE* out) {
-  std::fputs(text, out);
-  std::fputc('\n', out);
+// Takes the result of a write or flush on io.out: true when it went through, else reports the
+// errno that the call has just left, before anything else can change it.
+bool Written(const Console& io, int result) {
+  if (result >= 0) {
+    return true;
+  }
+  ReportWriteError(io.err, kProgram, errno);
+  return false;
 }
 
-// Says why a read found no value: the stream failed, the input ended, or it held something else.
-bool ReportBadInput(const Console& io, const char* expected) {
-  if (std::ferror(io.in) != 0) {
-    std::fprintf(io.err, "%s: read error: %s\n", kProgram, std::strerror(errno));
-  } else if (std::feof(io.in) != 0) {
+bool PutLine(const Console& io, const char* text) {
+  return Written(io, std::fputs(text, io.out)) && Written(io, std::fputc('\n', io.out));
+}
+
+// Whatever is pending goes out before each read, so that a program driving the dialogue sees
+// every prompt before it has to answer.
+bool FlushPrompt(const Console& io) { return Written(io, std::fflush(io.out)); }
+
+bool ReportReadError(const Console& io, int error) {
+  std::fprintf(io.err, "%s: read error: %s\n", kProgram, std::strerror(error));
+  return false;
+}
+
+// A read that found no value, and no input error: either the input ended or it held something else.
+bool ReportNoValue(const Console& io, const char* expected) {
+  if (std::feof(io.in) != 0) {
     std::fprintf(io.err, "%s: expected %s, but the input ended\n", kProgram, expected);
   } else {
     std::fprintf(io.err, "%s: expected %s\n", kProgram, expected);
@@ -36,29 +52,34 @@ bool ReportBadInput(const Console& io, const char* expected) {
   return false;
 }
 
-// Whatever is pending goes out before each read, so that a program driving the
-// dialogue sees every prompt before it has to answer.
-bool ShowPending(const Console& io) { return FlushOutput(io.out, kProgram, io.err); }
-
-bool AskReal(const Console& io, const char* prompt, const char* expected, double* value) {
-  PutLine(prompt, io.out);
-  if (!ShowPending(io)) {
+// Prompts for the real number called `name` and reads it into `value`.
+bool AskReal(const Console& io, char name, double* value) {
+  if (!Written(io, std::fprintf(io.out, "Enter %c\n", name)) || !FlushPrompt(io)) {
     return false;
   }
-  // "%lf" is the intended reading: a value beyond double's range becomes an infinity, which
-  // the formula then carries like any other.
-  return std::fscanf(io.in, "%lf", value) == 1 || ReportBadInput(io, expected);  // NOLINT(cert-err34-c)
+  // "%lf" is the intended reading: a value beyond double's range becomes an infinity, which the
+  // formula then carries like any other.
+  const int converted = std::fscanf(io.in, "%lf", value);  // NOLINT(cert-err34-c)
+  // An input error may cut a number short after it converted (4 of a 45 still in transit).
+  if (std::ferror(io.in) != 0) {
+    return ReportReadError(io, errno);
+  }
+  char expected[] = "a number for ?";
+  expected[sizeof expected - 2] = name;
+  return converted == 1 || ReportNoValue(io, expected);
 }
 
-enum class IntRead { kOk, kNoInteger, kOutOfRange };
+enum class IntRead { kOk, kNoInteger, kOutOfRange, kReadError };
 
-// Enough of an out-of-range number to recognise it in the message.
-const std::size_t kShownDigits = 40;
+// An out-of-range number is shown by its sign and up to this many significant digits, then "...".
+constexpr std::size_t kShownDigits = 40;
+constexpr std::size_t kShownSize = 1 + kShownDigits + sizeof "...";  // sign, digits, "..." and its NUL
 
-// Reads an integer as "%d" does: white space, an optional sign, decimal digits, and the
-// first other character left unread. Unlike "%d" it refuses a value that int cannot hold
-// instead of wrapping it, and copies the start of what it read into `shown`.
-IntRead ReadInt(std::FILE* in, int* value, char (&shown)[kShownDigits + 4]) {
+// Reads an integer as "%d" does: white space, an optional sign, decimal digits, and the first
+// other character left unread. Unlike "%d" it refuses a value that int cannot hold instead of
+// wrapping it, and copies what it read into `shown` for the message. After kReadError, errno is
+// the reason, from the read that failed.
+IntRead ReadInt(std::FILE* in, int* value, char (&shown)[kShownSize]) {
   int ch = std::getc(in);
   while (ch != EOF && std::isspace(ch) != 0) {
     ch = std::getc(in);
@@ -72,20 +93,29 @@ IntRead ReadInt(std::FILE* in, int* value, char (&shown)[kShownDigits + 4]) {
   const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
   long long magnitude = 0;
   bool anyDigit = false;
+  std::size_t shownDigits = 0;
   for (; ch >= '0' && ch <= '9'; ch = std::getc(in)) {
     anyDigit = true;
+    if (magnitude == 0 && ch == '0') {
+      continue;  // a leading zero: not significant, and not shown
+    }
     if (magnitude <= limit) {
       magnitude = magnitude * 10 + (ch - '0');
     }
-    if (length < kShownDigits) {
+    if (shownDigits < kShownDigits) {
       shown[length++] = static_cast<char>(ch);
-    } else if (length == kShownDigits) {
+    } else if (shownDigits == kShownDigits) {
       std::memcpy(shown + length, "...", 3);
       length += 3;
     }
+    ++shownDigits;
   }
   shown[length] = '\0';
-  if (ch != EOF) {
+  if (ch == EOF) {
+    if (std::ferror(in) != 0) {
+      return IntRead::kReadError;
+    }
+  } else {
     std::ungetc(ch, in);
   }
   if (!anyDigit) {
@@ -99,20 +129,44 @@ IntRead ReadInt(std::FILE* in, int* value, char (&shown)[kShownDigits + 4]) {
 }
 
 bool AskInt(const Console& io, int* value) {
-  if (!ShowPending(io)) {
+  if (!FlushPrompt(io)) {
     return false;
   }
-  char shown[kShownDigits + 4];
+  char shown[kShownSize];
   switch (ReadInt(io.in, value, shown)) {
     case IntRead::kOk:
       return true;
+    case IntRead::kReadError:
+      return ReportReadError(io, errno);
     case IntRead::kOutOfRange:
       std::fprintf(io.err, "%s: %s is out of range\n", kProgram, shown);
       return false;
     case IntRead::kNoInteger:
       break;
   }
-  return ReportBadInput(io, "an integer to reverse");
+  return ReportNoValue(io, "an integer to reverse");
+}
+
+// Section A: four real numbers, and the value of the formula.
+bool RunFormulaSection(const Console& io) {
+  double a = 0.0;
+  double b = 0.0;
+  double c = 0.0;
+  double d = 0.0;
+  return PutLine(io, "Part A ") && PutLine(io, "Enter values for a,b,c,d") && AskReal(io, 'a', &a) &&
+         AskReal(io, 'b', &b) && AskReal(io, 'c', &c) && AskReal(io, 'd', &d) &&
+         Written(io, std::fprintf(io.out, "\nYour new result is %.3lf \n ", EvaluateFormula(a, b, c, d)));
+}
+
+// Section B: an integer, and its last three digits reversed.
+bool RunReversalSection(const Console& io) {
+  int x = 0;
+  return PutLine(io, "\nPartB") &&
+         Written(io,
+                 std::fputs("Enter a number (integer) from the range [100-999]  and I will reverse it for you :-O\n ",
+                            io.out)) &&
+         AskInt(io, &x) &&
+         Written(io, std::fprintf(io.out, "\nYour new reversed number is :-D %d \n", ReverseDigits(x)));
 }
 
 }  // namespace
@@ -134,26 +188,5 @@ int ReverseDigits(int x) {
 
 int RunDrill(std::FILE* in, std::FILE* out, std::FILE* err) {
   const Console io{in, out, err};
-  double a = 0.0;
-  double b = 0.0;
-  double c = 0.0;
-  double d = 0.0;
-  int x = 0;
-
-  PutLine("Part A ", out);
-  PutLine("Enter values for a,b,c,d", out);
-  if (!AskReal(io, "Enter a", "a number for a", &a) || !AskReal(io, "Enter b", "a number for b", &b) ||
-      !AskReal(io, "Enter c", "a number for c", &c) || !AskReal(io, "Enter d", "a number for d", &d)) {
-    return 1;
-  }
-  std::fprintf(out, "\nYour new result is %.3lf \n ", EvaluateFormula(a, b, c, d));
-
-  PutLine("\nPartB", out);
-  std::fputs("Enter a number (integer) from the range [100-999]  and I will reverse it for you :-O\n ", out);
-  if (!AskInt(io, &x)) {
-    return 1;
-  }
-  std::fprintf(out, "\nYour new reversed number is :-D %d \n", ReverseDigits(x));
-
-  return FlushOutput(out, kProgram, err) ? 0 : 1;
+  return RunFormulaSection(io) && RunReversalSection(io) && Written(io, std::fflush(out)) ? 0 : 1;
 }

@@ -11,9 +11,9 @@ double EvaluateFormula(double a, double b, double c, double d);
 // above the hundreds stay in the units place (1234 gives 442) and the sign is kept.
 int ReverseDigits(int x);
 
-// The whole drill on the given streams. Returns the exit status: 0 when the dialogue ran
-// to its end and all of it was written; 1 after one diagnostic line on `err`, when a read
-// found no usable value or `out` could not be written.
+// The whole drill on the given streams. Returns the exit status: 0 when the dialogue ran to its end
+// and all of it was flushed to `out`; 1 after one diagnostic line on `err`, when a read failed or
+// found no usable value, or a write to `out` failed. The run stops there. `out` is left open.
 int RunDrill(std::FILE* in, std::FILE* out, std::FILE* err);
 
 #endif

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "test_streams.h"
 
 namespace {
 
@@ -102,6 +105,17 @@ TEST(SetArrayRand, TakesExactlyNDrawsInIndexOrder) {
   }
 }
 
+// PrintArray into `sink` instead of standard output: glibc's stdout is a plain variable.
+int PrintArrayInto(Sink& sink, int mode, const char* name, const Ints& values) {
+  std::FILE* const saved = stdout;
+  stdout = OpenSink(sink, mode);
+  const int error = PrintArray(name, values.data(), static_cast<int>(values.size()));
+  sink.error = 0;
+  std::fclose(stdout);
+  stdout = saved;
+  return error;
+}
+
 TEST(PrintArray, WritesHeadingThenOneValuePerLine) {
   const struct {
     const char* name;
@@ -114,11 +128,21 @@ TEST(PrintArray, WritesHeadingThenOneValuePerLine) {
       {"", {INT_MIN, INT_MAX}, "\n-2147483648\n2147483647\n"},
   };
   for (const auto& c : cases) {
-    std::fflush(stdout);
-    ::testing::internal::CaptureStdout();
-    PrintArray(c.name, c.values.data(), static_cast<int>(c.values.size()));
-    std::fflush(stdout);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), c.expected);
+    Sink sink;
+    EXPECT_EQ(PrintArrayInto(sink, _IOFBF, c.name, c.values), 0);
+    EXPECT_EQ(sink.written, c.expected);
+  }
+}
+
+TEST(PrintArray, StopsAtTheFirstFailedWriteAndGivesItsReason) {
+  const Ints values = {30, 31, 100};
+  const std::string printed = "Array c\n30\n31\n100\n";
+  for (const int mode : {_IOLBF, _IONBF}) {  // fully buffered, it only fills the buffer
+    for (std::size_t room = 0; room < printed.size(); ++room) {
+      Sink sink{"", room, EIO};
+      EXPECT_EQ(PrintArrayInto(sink, mode, "Array c", values), EIO) << "mode " << mode << ", room " << room;
+      EXPECT_EQ(sink.written, printed.substr(0, room));
+    }
   }
 }
 

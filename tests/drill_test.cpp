@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
+
+#include "output.h"
+#include "test_streams.h"
 
 namespace {
 
@@ -52,6 +58,98 @@ TEST(ReverseDigits, ReversesTheLastThreeDigits) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ReverseDigits(c.x), c.expected) << c.x;
+  }
+}
+
+// One run of the drill between test streams: its exit status and what it wrote to each stream.
+struct DrillRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+DrillRun Drill(Source& source, Sink& sink, int mode) {
+  std::FILE* in = OpenSource(source);
+  std::FILE* out = OpenSink(sink, mode);
+  char* err = nullptr;
+  std::size_t errSize = 0;
+  std::FILE* errStream = open_memstream(&err, &errSize);
+  const int status = RunDrill(in, out, errStream);
+  std::fclose(errStream);
+  DrillRun run{status, "", std::string(err, errSize)};
+  std::free(err);
+  std::fclose(in);
+  sink.error = 0;  // what the close flushes now is not the drill's concern
+  std::fclose(out);
+  run.out = sink.written;
+  return run;
+}
+
+const int kModes[] = {_IOFBF, _IOLBF, _IONBF};
+
+TEST(RunDrill, StopsAtTheFirstFailedWriteAndGivesItsReason) {
+  for (const int mode : kModes) {
+    Source all{{{"", "1 2 3 4\n123\n"}}};
+    Sink unlimited;
+    const std::string dialogue = Drill(all, unlimited, mode).out;
+    for (std::size_t room = 0; room < dialogue.size(); ++room) {
+      Source source{{{"", "1 2 3 4\n123\n"}}};
+      Sink sink{"", room, EPIPE};
+      const DrillRun run = Drill(source, sink, mode);
+      EXPECT_EQ(run.status, 1) << "mode " << mode << ", room " << room;
+      EXPECT_EQ(run.err, "mathdrill: write error: Broken pipe\n") << "mode " << mode << ", room " << room;
+    }
+  }
+}
+
+TEST(RunDrill, AnswersOnlyWhatHasBeenAsked) {
+  Source source{{{"Enter a\n", "1\n"},
+                 {"Enter b\n", "2\n"},
+                 {"Enter c\n", "3\n"},
+                 {"Enter d\n", "4\n"},
+                 {"for you :-O\n ", "123\n"}}};
+  Sink sink;
+  source.shown = &sink;
+  const DrillRun run = Drill(source, sink, _IOFBF);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out.ends_with(":-D 321 \n")) << run.out;
+}
+
+TEST(RunDrill, StopsAtAReadThatMeetsAnInputError) {
+  const struct {
+    const char* input;  // then the read fails with `error`
+    int error;
+    const char* lastPrompt;
+  } cases[] = {
+      {"", EIO, "Enter a\n"},          {"1 2 3 4", EAGAIN, "Enter d\n"},  // the 4 may be the start of 45
+      {"1 2 3 4\n", EAGAIN, ":-O\n "}, {"1 2 3 4\n12", EAGAIN, ":-O\n "}, {"1 2 3 4\n \n", EIO, ":-O\n "},
+  };
+  for (const auto& c : cases) {
+    Source source{{{"", c.input}}, c.error};
+    Sink sink;
+    const DrillRun run = Drill(source, sink, _IOFBF);
+    EXPECT_EQ(run.status, 1) << c.input;
+    EXPECT_EQ(run.err, std::string("mathdrill: read error: ") + std::strerror(c.error) + "\n") << c.input;
+    EXPECT_TRUE(run.out.ends_with(c.lastPrompt)) << run.out;
+  }
+}
+
+TEST(CloseOutput, GivesTheReasonOfAFailedFlushOrClose) {
+  const struct {
+    std::size_t room;
+    int closeError;
+    int expected;
+  } cases[] = {
+      {SIZE_MAX, 0, 0},
+      {3, 0, ENOSPC},              // the pending output does not fit
+      {SIZE_MAX, EDQUOT, EDQUOT},  // only the close tells
+  };
+  for (const auto& c : cases) {
+    Sink sink{"", c.room, ENOSPC, c.closeError};
+    std::FILE* out = OpenSink(sink, _IOFBF);
+    std::fputs("pending", out);
+    EXPECT_EQ(CloseOutput(out), c.expected) << "room " << c.room << ", close error " << c.closeError;
   }
 }
 

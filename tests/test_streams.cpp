@@ -1,0 +1,63 @@
+#include "test_streams.h"
+
+#include <sys/types.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+ssize_t WriteToSink(void* cookie, const char* data, size_t size) {
+  Sink& sink = *static_cast<Sink*>(cookie);
+  const std::size_t kept = std::min(size, sink.room - sink.written.size());
+  sink.written.append(data, kept);
+  if (kept < size) {  // glibc takes a short write from a cookie as the failure, with this errno
+    errno = sink.error;
+    return kept == 0 ? -1 : static_cast<ssize_t>(kept);
+  }
+  return static_cast<ssize_t>(kept);
+}
+
+int CloseSink(void* cookie) {
+  const Sink& sink = *static_cast<Sink*>(cookie);
+  if (sink.closeError != 0) {
+    errno = sink.closeError;
+    return -1;
+  }
+  return 0;
+}
+
+ssize_t ReadFromSource(void* cookie, char* data, size_t size) {
+  Source& source = *static_cast<Source*>(cookie);
+  std::size_t start = 0;
+  for (const Source::Chunk& chunk : source.chunks) {
+    const std::size_t end = start + chunk.text.size();
+    if (source.next < end) {
+      const bool asked = source.shown == nullptr || source.shown->written.ends_with(chunk.prompt);
+      if (!asked) {
+        return 0;
+      }
+      const std::size_t count = std::min(size, end - source.next);
+      std::memcpy(data, chunk.text.data() + (source.next - start), count);
+      source.next += count;
+      return static_cast<ssize_t>(count);
+    }
+    start = end;
+  }
+  if (source.error != 0) {
+    errno = source.error;
+    return -1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::FILE* OpenSink(Sink& sink, int mode) {
+  std::FILE* stream = fopencookie(&sink, "w", {nullptr, WriteToSink, nullptr, CloseSink});
+  std::setvbuf(stream, nullptr, mode, BUFSIZ);
+  return stream;
+}
+
+std::FILE* OpenSource(Source& source) { return fopencookie(&source, "r", {ReadFromSource, nullptr, nullptr, nullptr}); }
