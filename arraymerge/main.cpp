@@ -13,14 +13,10 @@ int main() {
   SelectionSort(a, 50);
   SelectionSort(b, 70);
   Merge(a, 50, b, 70, c, 120);
-  int error = PrintArray("Array c", c, 120);
-
-  if (error == 0) {
-    error = CloseOutput(stdout);
-  }
-  if (error != 0) {
+  if (const int error = PrintArray("Array c", c, 120); error != 0) {
     ReportWriteError(stderr, "arraymerge", error);
     return 1;
   }
-  return 0;
+
+  return CloseStdout("arraymerge");
 }

@@ -3,14 +3,20 @@
 #include <cerrno>
 #include <cstring>
 
-int CloseOutput(std::FILE* out) {
+int CloseStdout(const char* program) {
   // Flushed apart from the close so that a failed write gives its own errno, not the close's.
-  if (std::fflush(out) != 0) {
-    const int error = errno;
-    std::fclose(out);
-    return error;
+  int error = 0;
+  if (std::fflush(stdout) != 0) {
+    error = errno;
+    std::fclose(stdout);
+  } else if (std::fclose(stdout) != 0) {
+    error = errno;
   }
-  return std::fclose(out) == 0 ? 0 : errno;
+  if (error != 0) {
+    ReportWriteError(stderr, program, error);
+    return 1;
+  }
+  return 0;
 }
 
 void ReportWriteError(std::FILE* err, const char* program, int error) {

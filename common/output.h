@@ -7,9 +7,10 @@
 // each write where it is made, since only there is its errno still the reason it failed; these
 // cover what only the end of the output can tell.
 
-// Flushes and closes `out`. Returns 0 when everything written to it reached its destination, else
-// the errno of the flush or close that failed (a full disk, a quota, a network file system).
-int CloseOutput(std::FILE* out);
+// Flushes and closes standard output. Returns the exit status: 0 when everything written to it
+// reached its destination; 1 when the flush or the close failed (a full disk, a quota, a network
+// file system), after "program: write error: reason" on standard error.
+int CloseStdout(const char* program);
 
 // Writes "program: write error: reason" on `err`, the reason being the errno `error`.
 void ReportWriteError(std::FILE* err, const char* program, int error);

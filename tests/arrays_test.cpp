@@ -105,15 +105,24 @@ TEST(SetArrayRand, TakesExactlyNDrawsInIndexOrder) {
   }
 }
 
-// PrintArray into `sink` instead of standard output: glibc's stdout is a plain variable.
-int PrintArrayInto(Sink& sink, int mode, const char* name, const Ints& values) {
+// PrintArray into `sink` instead of standard output (glibc's stdout is a plain variable): its
+// result, and what reached `sink` by then, with the buffer flushed only after a success.
+struct Printed {
+  int error;
+  std::string written;
+};
+
+Printed PrintArrayInto(Sink& sink, int mode, const char* name, const Ints& values) {
   std::FILE* const saved = stdout;
   stdout = OpenSink(sink, mode);
-  const int error = PrintArray(name, values.data(), static_cast<int>(values.size()));
-  sink.error = 0;
+  Printed printed{PrintArray(name, values.data(), static_cast<int>(values.size())), ""};
+  if (printed.error == 0) {
+    std::fflush(stdout);
+  }
+  printed.written = sink.written;
   std::fclose(stdout);
   stdout = saved;
-  return error;
+  return printed;
 }
 
 TEST(PrintArray, WritesHeadingThenOneValuePerLine) {
@@ -129,19 +138,21 @@ TEST(PrintArray, WritesHeadingThenOneValuePerLine) {
   };
   for (const auto& c : cases) {
     Sink sink;
-    EXPECT_EQ(PrintArrayInto(sink, _IOFBF, c.name, c.values), 0);
-    EXPECT_EQ(sink.written, c.expected);
+    const Printed printed = PrintArrayInto(sink, _IOFBF, c.name, c.values);
+    EXPECT_EQ(printed.error, 0);
+    EXPECT_EQ(printed.written, c.expected);
   }
 }
 
 TEST(PrintArray, StopsAtTheFirstFailedWriteAndGivesItsReason) {
   const Ints values = {30, 31, 100};
-  const std::string printed = "Array c\n30\n31\n100\n";
+  const std::string expected = "Array c\n30\n31\n100\n";
   for (const int mode : {_IOLBF, _IONBF}) {  // fully buffered, it only fills the buffer
-    for (std::size_t room = 0; room < printed.size(); ++room) {
+    for (std::size_t room = 0; room < expected.size(); ++room) {
       Sink sink{"", room, EIO};
-      EXPECT_EQ(PrintArrayInto(sink, mode, "Array c", values), EIO) << "mode " << mode << ", room " << room;
-      EXPECT_EQ(sink.written, printed.substr(0, room));
+      const Printed printed = PrintArrayInto(sink, mode, "Array c", values);
+      EXPECT_EQ(printed.error, EIO) << "mode " << mode << ", room " << room;
+      EXPECT_EQ(printed.written, expected.substr(0, room)) << "mode " << mode << ", room " << room;
     }
   }
 }

@@ -4,6 +4,8 @@
 #   in      standard input (none: /dev/null);  closed: if present, standard input is closed
 #   args    command-line arguments, one per line
 #   stdbuf  options for stdbuf(1), to run PROGRAM with its standard output buffered otherwise
+#   close-fails  an errno name, such as EDQUOT: strace(1) makes the close of standard output fail
+#           with it, as a quota or a network file system may
 #   out     the exact standard output, which a second run must repeat; a NaN's sign is the
 #           processor's, so -nan and nan compare equal
 #   to      where standard output goes instead of being checked, such as /dev/full
@@ -24,6 +26,11 @@ input=/dev/null
 [ -f "$dir/closed" ] && input=-
 output=$work/out
 [ -f "$dir/to" ] && output=$(cat "$dir/to")
+if [ -f "$dir/close-fails" ]; then
+  set -- -qq -o /dev/null -P "$output" -e trace=close -e inject=close:error="$(cat "$dir/close-fails")" "$program" "$@"
+  program=strace
+  export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"  # LeakSanitizer cannot run under ptrace
+fi
 
 run() {  # run OUTPUT ARG...: the program, then whatever it left of its input
   target=$1

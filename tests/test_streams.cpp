@@ -10,12 +10,16 @@ namespace {
 
 ssize_t WriteToSink(void* cookie, const char* data, size_t size) {
   Sink& sink = *static_cast<Sink*>(cookie);
-  const std::size_t kept = std::min(size, sink.room - sink.written.size());
-  sink.written.append(data, kept);
-  if (kept < size) {  // glibc takes a short write from a cookie as the failure, with this errno
-    errno = sink.error;
-    return kept == 0 ? -1 : static_cast<ssize_t>(kept);
+  if (sink.failed || sink.written.size() + size <= sink.room) {
+    sink.written.append(data, size);
+    return static_cast<ssize_t>(size);
   }
+  // A short count with errno set, as glibc's own file writes report a failed write(2): glibc takes
+  // it as the failure, while a -1 from a cookie misleads its unbuffered path.
+  const std::size_t kept = sink.room - sink.written.size();
+  sink.written.append(data, kept);
+  sink.failed = true;
+  errno = sink.error;
   return static_cast<ssize_t>(kept);
 }
 

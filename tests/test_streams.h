@@ -8,12 +8,15 @@
 
 // Streams that fail when a test says so, for the failures a real file rarely gives on demand.
 
-// Where a write stream's bytes go: the first `room` are kept, then every write fails with `error`.
+// Where a write stream's bytes go. The write that would pass `room` keeps what fits and fails
+// with `error`; later writes go through again, as after a transient failure (a full pipe on a
+// non-blocking output), so that a writer that carries on after a failure shows in `written`.
 struct Sink {
   std::string written;
   std::size_t room = SIZE_MAX;
   int error = 0;
   int closeError = 0;  // the errno of a failing close; 0: the close succeeds
+  bool failed = false;
 };
 
 // Opens a write stream into `sink`, buffered as `mode` says (_IOFBF, _IOLBF or _IONBF).
