@@ -119,6 +119,7 @@ TEST(RunDrill, AnswersOnlyWhatHasBeenAsked) {
   Sink unlimited;
   EXPECT_EQ(run, Drill(all, unlimited, _IOFBF));
   EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out.ends_with(":-D 321 \n")) << "not all flushed when the drill returned";
 }
 
 TEST(RunDrill, StopsAtAReadThatMeetsAnInputError) {
