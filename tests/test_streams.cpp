@@ -34,26 +34,14 @@ int CloseSink(void* cookie) {
 
 ssize_t ReadFromSource(void* cookie, char* data, size_t size) {
   Source& source = *static_cast<Source*>(cookie);
-  std::size_t start = 0;
-  for (const Source::Chunk& chunk : source.chunks) {
-    const std::size_t end = start + chunk.text.size();
-    if (source.next < end) {
-      const bool asked = source.shown == nullptr || source.shown->written.ends_with(chunk.prompt);
-      if (!asked) {
-        return 0;
-      }
-      const std::size_t count = std::min(size, end - source.next);
-      std::memcpy(data, chunk.text.data() + (source.next - start), count);
-      source.next += count;
-      return static_cast<ssize_t>(count);
-    }
-    start = end;
-  }
-  if (source.error != 0) {
+  const std::size_t count = std::min(size, source.text.size() - source.next);
+  if (count == 0 && source.error != 0) {
     errno = source.error;
     return -1;
   }
-  return 0;
+  std::memcpy(data, source.text.data() + source.next, count);
+  source.next += count;
+  return static_cast<ssize_t>(count);
 }
 
 }  // namespace

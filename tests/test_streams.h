@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 // Streams that fail when a test says so, for the failures a real file rarely gives on demand.
 
@@ -22,18 +21,12 @@ struct Sink {
 // Opens a write stream into `sink`, buffered as `mode` says (_IOFBF, _IOLBF or _IONBF).
 std::FILE* OpenSink(Sink& sink, int mode);
 
-// What a read stream gives: each chunk in turn, but a chunk with a prompt only once `shown`
-// ends with that prompt, as a person answers only what they have been asked. After the last
-// chunk, the end of input or, with `error`, a read that fails with it.
+// What a read stream gives: `text`, then the end of input or, with `error`, a read that fails
+// with it.
 struct Source {
-  struct Chunk {
-    std::string prompt;
-    std::string text;
-  };
-  std::vector<Chunk> chunks;
+  std::string text;
   int error = 0;
-  const Sink* shown = nullptr;
-  std::size_t next = 0;  // read position over the chunks' texts, all in one
+  std::size_t next = 0;
 };
 
 std::FILE* OpenSource(Source& source);
