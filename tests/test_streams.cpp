@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -39,7 +38,7 @@ ssize_t ReadFromSource(void* cookie, char* data, size_t size) {
     errno = source.error;
     return -1;
   }
-  std::memcpy(data, source.text.data() + source.next, count);
+  source.text.copy(data, count, source.next);
   source.next += count;
   return static_cast<ssize_t>(count);
 }
