@@ -5,11 +5,8 @@
 
 int CloseStdout(const char* program) {
   // Flushed apart from the close so that a failed write gives its own errno, not the close's.
-  int error = 0;
-  if (std::fflush(stdout) != 0) {
-    error = errno;
-    std::fclose(stdout);
-  } else if (std::fclose(stdout) != 0) {
+  int error = std::fflush(stdout) != 0 ? errno : 0;
+  if (std::fclose(stdout) != 0 && error == 0) {
     error = errno;
   }
   if (error != 0) {
