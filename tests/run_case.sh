@@ -2,10 +2,12 @@
 # Usage: run_case.sh PROGRAM CASE_DIR
 # Runs PROGRAM as the case directory describes and checks what it did. Files of a case:
 #   in      standard input (none: /dev/null);  closed: if present, standard input is closed
+#   prompts one line of output for each line of `in`: each answer is sent down a pipe only once its
+#           prompt has been written out, as a person or a driving program answers
 #   args    command-line arguments, one per line
 #   stdbuf  options for stdbuf(1), to run PROGRAM with its standard output buffered otherwise
-#   close-fails  an errno name, such as EDQUOT: strace(1) makes the close of standard output fail
-#           with it, as a quota or a network file system may
+#   inject  a fault for strace(1) to inject into the calls on standard output, as its -e inject=
+#           takes it: close:error=EDQUOT fails the close, as a quota or a network file system may
 #   out     the exact standard output, which a second run must repeat; a NaN's sign is the
 #           processor's, so -nan and nan compare equal
 #   to      where standard output goes instead of being checked, such as /dev/full
@@ -26,19 +28,40 @@ input=/dev/null
 [ -f "$dir/closed" ] && input=-
 output=$work/out
 [ -f "$dir/to" ] && output=$(cat "$dir/to")
-if [ -f "$dir/close-fails" ]; then
-  set -- -qq -o /dev/null -P "$output" -e trace=close -e inject=close:error="$(cat "$dir/close-fails")" "$program" "$@"
-  program=strace
-  export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"  # LeakSanitizer cannot run under ptrace
-fi
+late=
+
+converse() {  # converse OUTPUT COMMAND...: the command on a pipe, answered one prompt at a time
+  target=$1
+  shift
+  rm -f "$work/pipe" && mkfifo "$work/pipe" || return 1
+  "$@" <"$work/pipe" >"$target" 2>"$work/err" &
+  trap '' PIPE  # a program that stops early must not take this script with it
+  exec 3>"$work/pipe" 4<"$dir/prompts"
+  while IFS= read -r answer; do
+    IFS= read -r prompt <&4
+    tries=0
+    until grep -qxF -- "$prompt" "$target"; do
+      tries=$((tries + 1))
+      [ $tries -le 300 ] && kill -0 $! 2>/dev/null || { late="$late '$prompt'"; break; }
+      sleep 0.01
+    done
+    printf '%s\n' "$answer" >&3
+  done <"$input"
+  exec 3>&- 4<&-
+  wait $!
+}
 
 run() {  # run OUTPUT ARG...: the program, then whatever it left of its input
   target=$1
   shift
-  if [ "$input" = - ]; then
-    "$program" "$@" <&- >"$target" 2>"$work/err"
+  set -- "$program" "$@"
+  [ -f "$dir/inject" ] && set -- strace -qq -o /dev/null -P "$target" -e inject="$(cat "$dir/inject")" "$@"
+  if [ -f "$dir/prompts" ]; then
+    converse "$target" "$@"
+  elif [ "$input" = - ]; then
+    "$@" <&- >"$target" 2>"$work/err"
   else
-    { "$program" "$@" >"$target" 2>"$work/err"; status=$?; cat >"$work/rest"; return $status; } <"$input"
+    { "$@" >"$target" 2>"$work/err"; status=$?; cat >"$work/rest"; return $status; } <"$input"
   fi
 }
 run "$output" "$@"
@@ -48,6 +71,7 @@ complain() { echo "$dir: $*"; failed=1; }
 
 [ "$status" = "$(cat "$dir/status" 2>/dev/null || echo 0)" ] || complain "unexpected exit status $status"
 sed 's/^/stderr: /' "$work/err"
+[ -z "$late" ] || complain "these prompts were not out while the program waited for their answers:$late"
 if [ -f "$dir/err" ]; then
   cmp -s "$work/err" "$dir/err" || complain "expected this line on standard error: $(cat "$dir/err")"
 elif [ -s "$work/err" ]; then
