@@ -115,6 +115,7 @@ struct Printed {
 Printed PrintArrayInto(Sink& sink, int mode, const char* name, const Ints& values) {
   std::FILE* const saved = stdout;
   stdout = OpenSink(sink, mode);
+  errno = ERANGE;  // left by some earlier call: only PrintArray's own failures may show
   Printed printed{PrintArray(name, values.data(), static_cast<int>(values.size())), ""};
   if (printed.error == 0) {
     std::fflush(stdout);

@@ -90,13 +90,17 @@ DrillRun Drill(Source& source, Sink& sink, int mode) {
 }
 
 const char* const kAnswers = "1 2 3 4\n123\n";
+const char* const kDialogue =
+    "Part A \nEnter values for a,b,c,d\nEnter a\nEnter b\nEnter c\nEnter d\n\nYour new result is -3.750 \n \n"
+    "PartB\nEnter a number (integer) from the range [100-999]  and I will reverse it for you :-O\n \n"
+    "Your new reversed number is :-D 321 \n";
 
 TEST(RunDrill, StopsAtTheFirstFailedWriteAndGivesItsReason) {
+  const std::string dialogue = kDialogue;
   for (const int mode : {_IOFBF, _IOLBF, _IONBF}) {
     Source all{kAnswers};
     Sink unlimited;
-    const std::string dialogue = Drill(all, unlimited, mode).out;
-    ASSERT_TRUE(dialogue.ends_with(":-D 321 \n")) << "not all flushed when the drill returned";
+    ASSERT_EQ(Drill(all, unlimited, mode), (DrillRun{0, dialogue, ""})) << "mode " << mode;
     for (std::size_t room = 0; room < dialogue.size(); ++room) {
       Source source{kAnswers};
       Sink sink{"", room, EPIPE};
@@ -123,6 +127,28 @@ TEST(RunDrill, StopsAtAReadThatMeetsAnInputError) {
     EXPECT_EQ(run.status, 1) << c.input;
     EXPECT_EQ(run.err, std::string("mathdrill: read error: ") + std::strerror(c.error) + "\n") << c.input;
     EXPECT_TRUE(run.out.ends_with(c.lastPrompt)) << run.out;
+  }
+}
+
+TEST(RunDrill, TellsThatTheInputEndedByItsOwnInputNotByStdin) {
+  const struct {
+    const char* input;
+    const char* stdinText;  // stdin is at its end when this is empty
+    const char* err;
+  } cases[] = {
+      {"1 2", "3", "mathdrill: expected a number for c, but the input ended\n"},
+      {"1 2 3 4\nx", "", "mathdrill: expected an integer to reverse\n"},
+  };
+  for (const auto& c : cases) {
+    Source other{c.stdinText};
+    std::FILE* const savedStdin = stdin;
+    stdin = OpenSource(other);
+    std::getc(stdin);
+    Source source{c.input};
+    Sink sink;
+    EXPECT_EQ(Drill(source, sink, _IOFBF).err, c.err);
+    std::fclose(stdin);
+    stdin = savedStdin;
   }
 }
 
