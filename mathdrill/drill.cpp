@@ -19,9 +19,9 @@ struct Console {
   std::FILE* err;
 };
 
-// Takes the result of a write or flush on io.out: true when it went through, else reports the
+// Checks the result of a write or flush on io.out: true when it went through, else reports the
 // errno that the call has just left, before anything else can change it.
-bool Written(const Console& io, int result) {
+bool CheckWrite(const Console& io, int result) {
   if (result >= 0) {
     return true;
   }
@@ -30,12 +30,12 @@ bool Written(const Console& io, int result) {
 }
 
 bool PutLine(const Console& io, const char* text) {
-  return Written(io, std::fputs(text, io.out)) && Written(io, std::fputc('\n', io.out));
+  return CheckWrite(io, std::fputs(text, io.out)) && CheckWrite(io, std::fputc('\n', io.out));
 }
 
 // Whatever is pending goes out before each read, so that a program driving the dialogue sees
 // every prompt before it has to answer.
-bool FlushPrompt(const Console& io) { return Written(io, std::fflush(io.out)); }
+bool FlushPrompt(const Console& io) { return CheckWrite(io, std::fflush(io.out)); }
 
 bool ReportReadError(const Console& io, int error) {
   std::fprintf(io.err, "%s: read error: %s\n", kProgram, std::strerror(error));
@@ -54,7 +54,7 @@ bool ReportNoValue(const Console& io, const char* expected) {
 
 // Prompts for the real number called `name` and reads it into `value`.
 bool AskReal(const Console& io, char name, double* value) {
-  if (!Written(io, std::fprintf(io.out, "Enter %c\n", name)) || !FlushPrompt(io)) {
+  if (!CheckWrite(io, std::fprintf(io.out, "Enter %c\n", name)) || !FlushPrompt(io)) {
     return false;
   }
   // "%lf" is the intended reading: a value beyond double's range becomes an infinity, which the
@@ -155,18 +155,15 @@ bool RunFormulaSection(const Console& io) {
   double d = 0.0;
   return PutLine(io, "Part A ") && PutLine(io, "Enter values for a,b,c,d") && AskReal(io, 'a', &a) &&
          AskReal(io, 'b', &b) && AskReal(io, 'c', &c) && AskReal(io, 'd', &d) &&
-         Written(io, std::fprintf(io.out, "\nYour new result is %.3lf \n ", EvaluateFormula(a, b, c, d)));
+         CheckWrite(io, std::fprintf(io.out, "\nYour new result is %.3lf \n ", EvaluateFormula(a, b, c, d)));
 }
 
 // Section B: an integer, and its last three digits reversed.
 bool RunReversalSection(const Console& io) {
+  const char* const prompt = "Enter a number (integer) from the range [100-999]  and I will reverse it for you :-O\n ";
   int x = 0;
-  return PutLine(io, "\nPartB") &&
-         Written(io,
-                 std::fputs("Enter a number (integer) from the range [100-999]  and I will reverse it for you :-O\n ",
-                            io.out)) &&
-         AskInt(io, &x) &&
-         Written(io, std::fprintf(io.out, "\nYour new reversed number is :-D %d \n", ReverseDigits(x)));
+  return PutLine(io, "\nPartB") && CheckWrite(io, std::fputs(prompt, io.out)) && AskInt(io, &x) &&
+         CheckWrite(io, std::fprintf(io.out, "\nYour new reversed number is :-D %d \n", ReverseDigits(x)));
 }
 
 }  // namespace
@@ -188,5 +185,5 @@ int ReverseDigits(int x) {
 
 int RunDrill(std::FILE* in, std::FILE* out, std::FILE* err) {
   const Console io{in, out, err};
-  return RunFormulaSection(io) && RunReversalSection(io) && Written(io, std::fflush(out)) ? 0 : 1;
+  return RunFormulaSection(io) && RunReversalSection(io) && CheckWrite(io, std::fflush(out)) ? 0 : 1;
 }
