@@ -130,26 +130,28 @@ TEST(RunDrill, StopsAtAReadThatMeetsAnInputError) {
   }
 }
 
-TEST(RunDrill, TellsThatTheInputEndedByItsOwnInputNotByStdin) {
+// Reports go to err, and "the input ended" is judged by the drill's input: stdin here is at its end.
+TEST(RunDrill, ReportsOnErrAboutItsOwnInputNotStdin) {
   const struct {
     const char* input;
-    const char* stdinText;  // stdin is at its end when this is empty
     const char* err;
   } cases[] = {
-      {"1 2", "3", "mathdrill: expected a number for c, but the input ended\n"},
-      {"1 2 3 4\nx", "", "mathdrill: expected an integer to reverse\n"},
+      {"1 2", "mathdrill: expected a number for c, but the input ended\n"},
+      {"1 2 3 4\nx", "mathdrill: expected an integer to reverse\n"},
+      {"1 2 3 4\n-2147483649", "mathdrill: -2147483649 is out of range\n"},
   };
+  Source ended;
+  std::FILE* const savedStdin = stdin;
+  stdin = OpenSource(ended);
+  std::getc(stdin);
   for (const auto& c : cases) {
-    Source other{c.stdinText};
-    std::FILE* const savedStdin = stdin;
-    stdin = OpenSource(other);
-    std::getc(stdin);
     Source source{c.input};
     Sink sink;
     EXPECT_EQ(Drill(source, sink, _IOFBF).err, c.err);
-    std::fclose(stdin);
-    stdin = savedStdin;
+    EXPECT_EQ(std::getc(stdin), EOF) << "the drill touched stdin";
   }
+  std::fclose(stdin);
+  stdin = savedStdin;
 }
 
 }  // namespace

@@ -6,8 +6,9 @@
 #           prompt has been written out, as a person or a driving program answers
 #   args    command-line arguments, one per line
 #   stdbuf  options for stdbuf(1), to run PROGRAM with its standard output buffered otherwise
-#   inject  a fault for strace(1) to inject into the calls on standard output, as its -e inject=
-#           takes it: close:error=EDQUOT fails the close, as a quota or a network file system may
+#   inject  faults for strace(1) to inject into the calls on standard output, one a line as its
+#           -e inject= takes them: close:error=EDQUOT fails the close, as a quota or a network
+#           file system may; write:error=EFBIG:when=2 fails the second write
 #   out     the exact standard output, which a second run must repeat; a NaN's sign is the
 #           processor's, so -nan and nan compare equal
 #   to      where standard output goes instead of being checked, such as /dev/full
@@ -30,21 +31,13 @@ output=$work/out
 [ -f "$dir/to" ] && output=$(cat "$dir/to")
 late=
 
-converse() {  # converse OUTPUT COMMAND...: the command on a pipe, answered one prompt at a time
-  target=$1
-  shift
-  rm -f "$work/pipe" && mkfifo "$work/pipe" || return 1
+converse() {  # converse COMMAND...: the command on a pipe, each answer sent once its prompt is out
+  [ -p "$work/pipe" ] || mkfifo "$work/pipe" || return 1
   "$@" <"$work/pipe" >"$target" 2>"$work/err" &
   trap '' PIPE  # a program that stops early must not take this script with it
   exec 3>"$work/pipe" 4<"$dir/prompts"
-  while IFS= read -r answer; do
-    IFS= read -r prompt <&4
-    tries=0
-    until grep -qxF -- "$prompt" "$target"; do
-      tries=$((tries + 1))
-      [ $tries -le 300 ] && kill -0 $! 2>/dev/null || { late="$late '$prompt'"; break; }
-      sleep 0.01
-    done
+  while IFS= read -r answer && IFS= read -r prompt <&4; do
+    timeout 3 sh -c 'until grep -qxF -- "$0" "$1"; do sleep 0.01; done' "$prompt" "$target" || late="$late '$prompt'"
     printf '%s\n' "$answer" >&3
   done <"$input"
   exec 3>&- 4<&-
@@ -55,9 +48,12 @@ run() {  # run OUTPUT ARG...: the program, then whatever it left of its input
   target=$1
   shift
   set -- "$program" "$@"
-  [ -f "$dir/inject" ] && set -- strace -qq -o /dev/null -P "$target" -e inject="$(cat "$dir/inject")" "$@"
+  if [ -f "$dir/inject" ]; then
+    while IFS= read -r fault; do set -- -e inject="$fault" "$@"; done <"$dir/inject"
+    set -- strace -qq -o /dev/null -P "$target" "$@"
+  fi
   if [ -f "$dir/prompts" ]; then
-    converse "$target" "$@"
+    converse "$@"
   elif [ "$input" = - ]; then
     "$@" <&- >"$target" 2>"$work/err"
   else
