@@ -90,13 +90,12 @@ DrillRun Drill(Source& source, Sink& sink, int mode) {
 }
 
 const char* const kAnswers = "1 2 3 4\n123\n";
-const char* const kDialogue =
-    "Part A \nEnter values for a,b,c,d\nEnter a\nEnter b\nEnter c\nEnter d\n\nYour new result is -3.750 \n \n"
-    "PartB\nEnter a number (integer) from the range [100-999]  and I will reverse it for you :-O\n \n"
-    "Your new reversed number is :-D 321 \n";
 
 TEST(RunDrill, StopsAtTheFirstFailedWriteAndGivesItsReason) {
-  const std::string dialogue = kDialogue;
+  const std::string dialogue =
+      "Part A \nEnter values for a,b,c,d\nEnter a\nEnter b\nEnter c\nEnter d\n\nYour new result is -3.750 \n \n"
+      "PartB\nEnter a number (integer) from the range [100-999]  and I will reverse it for you :-O\n \n"
+      "Your new reversed number is :-D 321 \n";
   for (const int mode : {_IOFBF, _IOLBF, _IONBF}) {
     Source all{kAnswers};
     Sink unlimited;
