@@ -46,6 +46,7 @@ TEST(Merge, CombinesBothInputsSortedAndLeavesThemUnchanged) {
     Ints b;
     int nb;  // what the caller passes; only na and nc may bound the copy
     Ints expected;
+    int nc = static_cast<int>(a.size() + b.size());
   } cases[] = {
       {{}, {5, 1, 3}, 3, {1, 3, 5}},
       {{9, 2}, {}, 0, {2, 9}},
@@ -53,13 +54,13 @@ TEST(Merge, CombinesBothInputsSortedAndLeavesThemUnchanged) {
       {{1, 3, 5}, {2, 4, 6}, 3, {1, 2, 3, 4, 5, 6}},
       {{8, -2}, {6}, 0, {-2, 6, 8}},
       {{8, -2}, {6}, 99, {-2, 6, 8}},
+      {{8}, {6}, 1, {}, -1},  // a count below 0: no element is touched
   };
   for (const auto& c : cases) {
     const Ints a = c.a;
     const Ints b = c.b;
-    const int nc = static_cast<int>(a.size() + b.size());
-    Ints out(a.size() + b.size() + 1, -7);
-    Merge(a.data(), static_cast<int>(a.size()), b.data(), c.nb, out.data(), nc);
+    Ints out(c.expected.size() + 1, -7);
+    Merge(a.data(), static_cast<int>(a.size()), b.data(), c.nb, out.data(), c.nc);
     EXPECT_EQ(out.back(), -7) << "wrote past nc";
     out.pop_back();
     EXPECT_EQ(out, c.expected);
@@ -85,10 +86,14 @@ TEST(RandInt, StaysInItsBoundsCoversThemAndTakesOneDrawPerCall) {
   std::srand(5);
   EXPECT_EQ(RandInt(5, 5) + RandInt(5, 5), 10);
   EXPECT_EQ(std::rand(), third);
+
+  for (int i = 0; i < 1000; ++i) {
+    EXPECT_GE(RandInt(1, INT_MAX), 1);  // the widest range must not overflow on the way
+  }
 }
 
 TEST(SetArrayRand, TakesExactlyNDrawsInIndexOrder) {
-  for (const int n : {0, 1, 7, 50}) {
+  for (const int n : {-1, 0, 1, 7, 50}) {
     std::srand(3);
     Ints expected;
     for (int i = 0; i < n; ++i) {
@@ -96,7 +101,7 @@ TEST(SetArrayRand, TakesExactlyNDrawsInIndexOrder) {
     }
     const int next = std::rand();
     std::srand(3);
-    Ints x(static_cast<size_t>(n) + 1, -7);
+    Ints x(expected.size() + 1, -7);
     SetArrayRand(x.data(), n);
     EXPECT_EQ(x.back(), -7) << "n=" << n << " wrote past the count";
     x.pop_back();
@@ -112,11 +117,11 @@ struct Printed {
   std::string written;
 };
 
-Printed PrintArrayInto(Sink& sink, int mode, const char* name, const Ints& values) {
+Printed PrintArrayInto(Sink& sink, int mode, const char* name, const Ints& values, int nx) {
   std::FILE* const saved = stdout;
   stdout = OpenSink(sink, mode);
   errno = ERANGE;  // left by some earlier call: only PrintArray's own failures may show
-  Printed printed{PrintArray(name, values.data(), static_cast<int>(values.size())), ""};
+  Printed printed{PrintArray(name, values.data(), nx), ""};
   if (printed.error == 0) {
     std::fflush(stdout);
   }
@@ -131,15 +136,17 @@ TEST(PrintArray, WritesHeadingThenOneValuePerLine) {
     const char* name;
     Ints values;
     std::string expected;
+    int nx = static_cast<int>(values.size());
   } cases[] = {
-      {"Array c", {}, "Array c\n"},
+      {"Array c", {}, "Array c\n"},  // the heading alone
       {"Array c", {30, 100}, "Array c\n30\n100\n"},
       {"x", {-5, 0, 42}, "x\n-5\n0\n42\n"},
       {"", {INT_MIN, INT_MAX}, "\n-2147483648\n2147483647\n"},
+      {"Array c", {30}, "Array c\n", -1},  // a count below 0: no element is read
   };
   for (const auto& c : cases) {
     Sink sink;
-    const Printed printed = PrintArrayInto(sink, _IOFBF, c.name, c.values);
+    const Printed printed = PrintArrayInto(sink, _IOFBF, c.name, c.values, c.nx);
     EXPECT_EQ(printed.error, 0);
     EXPECT_EQ(printed.written, c.expected);
   }
@@ -151,7 +158,7 @@ TEST(PrintArray, StopsAtTheFirstFailedWriteAndGivesItsReason) {
   for (const int mode : {_IOLBF, _IONBF}) {  // fully buffered, it only fills the buffer
     for (std::size_t room = 0; room < expected.size(); ++room) {
       Sink sink{"", room, EIO};
-      const Printed printed = PrintArrayInto(sink, mode, "Array c", values);
+      const Printed printed = PrintArrayInto(sink, mode, "Array c", values, 3);
       EXPECT_EQ(printed.error, EIO) << "mode " << mode << ", room " << room;
       EXPECT_EQ(printed.written, expected.substr(0, room)) << "mode " << mode << ", room " << room;
     }
