@@ -118,7 +118,7 @@ TEST(RunDrill, StopsAtAReadThatMeetsAnInputError) {
   } cases[] = {
       {"", EIO, "Enter a\n"},          {"1 2 3 4", EAGAIN, "Enter d\n"},  // the 4 may be the start of 45
       {"1 2 3 4\n", EAGAIN, ":-O\n "}, {"1 2 3 4\n12", EAGAIN, ":-O\n "}, {"1 2 3 4\n \n", EIO, ":-O\n "},
-      {"1 2 ", EINTR, "Enter c\n"},    {"1 2 3 4\n1", EINTR, ":-O\n "},
+      {"1 2 ", EINTR, "Enter c\n"},    {"1 2 3 4\n1", EINTR, ":-O\n "},   {"1 2 3 4\n-", EAGAIN, ":-O\n "},
   };
   for (const auto& c : cases) {
     Source source{c.input, c.error};
