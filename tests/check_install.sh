@@ -2,19 +2,22 @@
 # Usage: check_install.sh CMAKE BUILD_DIR BINDIR MANDIR "PROJECT VERSION" PROGRAM...
 # Installs BUILD_DIR into an empty prefix and checks that each PROGRAM lands in BINDIR as built,
 # mode 0755, with its manual page in MANDIR/man1, mode 0644, whose title line names the program in
-# capitals, section 1, the project and its version.
+# capitals, section 1, the project and its version; and that nothing else is installed.
 cmake=$1 build=$2 bindir=$3 mandir=$4 release=$5
 shift 5
 prefix=$(mktemp -d) || exit 1
 trap 'rm -rf "$prefix"' EXIT
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null || exit 1
-failed=0
+failed=0 expected=
 for program in "$@"; do
   name=$(basename "$program")
+  expected="$expected$bindir/$name $mandir/man1/$name.1 "
   page=$prefix/$mandir/man1/$name.1 title=$(echo "$name" | tr a-z A-Z)
   cmp "$program" "$prefix/$bindir/$name" || failed=1
   grep -q "^\.TH $title 1 [^ ]* \"$release\" " "$page" || { echo "$page: no title line for $title(1), $release"; failed=1; }
   modes=$(stat -c %a "$prefix/$bindir/$name" "$page" | tr '\n' ' ')
   [ "$modes" = "755 644 " ] || { echo "$name: installed with modes $modes, not 755 644"; failed=1; }
 done
+installed=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort | tr '\n' ' ')
+[ "$installed" = "$(printf '%s\n' $expected | sort | tr '\n' ' ')" ] || { echo "installed: $installed; expected: $expected"; failed=1; }
 exit $failed
