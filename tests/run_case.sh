@@ -30,6 +30,10 @@ input=/dev/null
 output=$work/out
 [ -f "$dir/to" ] && output=$(cat "$dir/to")
 late=
+if [ -f "$dir/inject" ] && ! strace -qq -o /dev/null true 2>"$work/strace"; then
+  echo "$dir: strace cannot run or trace here, so the faults in inject cannot be made:" $(cat "$work/strace")
+  exit 1
+fi
 
 converse() {  # converse COMMAND...: the command on a pipe, each answer sent once its prompt is out
   [ -p "$work/pipe" ] || mkfifo "$work/pipe" || return 1
