@@ -9,8 +9,8 @@
 #   inject  faults for strace(1) to inject into the calls on standard output, one a line as its
 #           -e inject= takes them: close:error=EDQUOT fails the close, as a quota or a network
 #           file system may; write:error=EFBIG:when=2 fails the second write
-#   out     the exact standard output, which a second run must repeat; a NaN's sign is the
-#           processor's, so -nan and nan compare equal
+#   out     the exact standard output, which a second run must repeat; a NaN's sign is not
+#           fixed (the compiler's choices can flip it), so -nan and nan compare equal
 #   to      where standard output goes instead of being checked, such as /dev/full
 #   rest    what PROGRAM leaves unread of `in`, read by the next command on the same input
 #   status  the exit status (none: 0)
