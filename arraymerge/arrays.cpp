@@ -7,7 +7,7 @@
 int RandInt(int a, int b) {
   // The library's own unseeded rand() and a plain remainder, bias and all: the printed
   // values depend on exactly this sequence and this reduction.
-  return a + std::rand() % (b - a + 1);  // NOLINT(cert-msc30-c,cert-msc50-cpp)
+  return a + (std::rand() % (b - a + 1));  // NOLINT(cert-msc30-c,cert-msc50-cpp)
 }
 
 void SetArrayRand(int* x, int n) {

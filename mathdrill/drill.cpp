@@ -64,9 +64,12 @@ bool AskReal(const Console& io, char name, double* value) {
   if (std::ferror(io.in) != 0) {
     return ReportReadError(io, errno);
   }
+  if (converted == 1) {
+    return true;
+  }
   char expected[] = "a number for ?";
   expected[sizeof expected - 2] = name;
-  return converted == 1 || ReportNoValue(io, expected);
+  return ReportNoValue(io, expected);
 }
 
 enum class IntRead { kOk, kNoInteger, kOutOfRange, kReadError };
@@ -180,7 +183,7 @@ int ReverseDigits(int x) {
   const int r1 = x / 100;
   const int r2 = (x % 100) / 10;
   const int r3 = x % 10;
-  return r3 * 100 + r2 * 10 + r1;
+  return (r3 * 100) + (r2 * 10) + r1;
 }
 
 int RunDrill(std::FILE* in, std::FILE* out, std::FILE* err) {
