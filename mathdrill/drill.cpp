@@ -60,8 +60,10 @@ bool AskReal(const Console& io, char name, double* value) {
   // "%lf" is the intended reading: a value beyond double's range becomes an infinity, which the
   // formula then carries like any other.
   const int converted = std::fscanf(io.in, "%lf", value);  // NOLINT(cert-err34-c)
-  // An input error may cut a number short after it converted (4 of a 45 still in transit).
-  if (std::ferror(io.in) != 0) {
+  // An input error may cut a number short after it converted (4 of a 45 still in transit). An
+  // answer too long for the memory the process may have ends the read with neither end-of-file
+  // nor an input error: that too is a read that failed, and errno says why.
+  if (std::ferror(io.in) != 0 || (converted == EOF && std::feof(io.in) == 0)) {
     return ReportReadError(io, errno);
   }
   if (converted == 1) {

@@ -1,6 +1,8 @@
 #include "drill.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -128,6 +130,29 @@ TEST(RunDrill, StopsAtAReadThatMeetsAnInputError) {
     EXPECT_EQ(run.err, std::string("mathdrill: read error: ") + std::strerror(c.error) + "\n") << c.input;
     EXPECT_TRUE(run.out.ends_with(c.lastPrompt)) << run.out;
   }
+}
+
+// The C library holds a real answer whole while it reads it, so one too long for the memory that
+// the process may have fails the read, and must not be told as a bad answer.
+TEST(RunDrill, AnAnswerTooLongForTheMemoryItMayHaveIsAReadError) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit would leave";
+#endif
+  Source digits{std::string(std::size_t{1} << 24, '1')};
+  Sink sink;
+  long pages = 0;
+  std::FILE* statm = std::fopen("/proc/self/statm", "r");
+  ASSERT_EQ(std::fscanf(statm, "%ld", &pages), 1);
+  std::fclose(statm);
+  rlimit saved{};
+  getrlimit(RLIMIT_AS, &saved);
+  rlimit limited = saved;
+  limited.rlim_cur = static_cast<rlim_t>(pages * sysconf(_SC_PAGESIZE)) + (std::size_t{4} << 20);
+  ASSERT_EQ(setrlimit(RLIMIT_AS, &limited), 0);
+  const DrillRun run = Drill(digits, sink, _IOFBF);
+  setrlimit(RLIMIT_AS, &saved);
+  EXPECT_EQ(run, (DrillRun{1, "Part A \nEnter values for a,b,c,d\nEnter a\n",
+                           "mathdrill: read error: Cannot allocate memory\n"}));
 }
 
 // Reports go to err, and "the input ended" is judged by the drill's input: stdin here is at its end.
