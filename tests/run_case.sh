@@ -5,14 +5,19 @@
 #   prompts one line of output for each line of `in`: each answer is sent down a pipe only once its
 #           prompt has been written out, as a person or a driving program answers
 #   args    command-line arguments, one per line
-#   stdbuf  options for stdbuf(1), to run PROGRAM with its standard output buffered otherwise
+#   stdbuf, env, prlimit  options for the command of that name, under which PROGRAM then runs:
+#           stdbuf -o0 buffers its output otherwise, env --ignore-signal=PIPE ignores a signal,
+#           prlimit --fsize=100 limits the size of the files it writes
 #   inject  faults for strace(1) to inject into the calls on standard output, one a line as its
 #           -e inject= takes them: close:error=EDQUOT fails the close, as a quota or a network
 #           file system may; write:error=EFBIG:when=2 fails the second write
 #   out     the exact standard output, which a second run must repeat; a NaN's sign is not
-#           fixed (the compiler's choices can flip it), so -nan and nan compare equal
-#   to      where standard output goes instead of being checked, such as /dev/full
-#   rest    what PROGRAM leaves unread of `in`, read by the next command on the same input
+#           fixed (the compiler's choices can flip it), so -nan and nan are taken as the same
+#           on both sides
+#   to      where standard output goes instead of being checked: a file such as /dev/full,
+#           `closed`, or `a pipe with no reader`
+#   rest    what PROGRAM leaves unread of `in`, read by the next command on the same input; a case
+#           with prompts or closed gives PROGRAM no such input, so it cannot have a rest
 #   status  the exit status (none: 0)
 #   err     the one line expected on standard error (none: it must stay empty)
 set -u
@@ -20,15 +25,28 @@ program=$1 dir=$2 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 set --
 [ -f "$dir/args" ] && while IFS= read -r arg; do set -- "$@" "$arg"; done <"$dir/args"
-if [ -f "$dir/stdbuf" ]; then
-  set -- $(cat "$dir/stdbuf") "$program" "$@"
-  program=stdbuf
-fi
+for wrapper in stdbuf env prlimit; do
+  if [ -f "$dir/$wrapper" ]; then
+    set -- $(cat "$dir/$wrapper") "$program" "$@"
+    program=$wrapper
+  fi
+done
 input=/dev/null
 [ -f "$dir/in" ] && input=$dir/in
 [ -f "$dir/closed" ] && input=-
+if [ -f "$dir/rest" ] && { [ -f "$dir/prompts" ] || [ -f "$dir/closed" ]; }; then
+  echo "$dir: a case with prompts or closed cannot have a rest"
+  exit 1
+fi
 output=$work/out
-[ -f "$dir/to" ] && output=$(cat "$dir/to")
+case $(cat "$dir/to" 2>/dev/null) in
+  '') ;;
+  closed) set -- -c 'exec "$@" >&-' sh "$program" "$@" && program=sh output=/dev/null ;;
+  'a pipe with no reader')  # opened read-write first, so that opening it to write does not wait
+    mkfifo "$work/no-reader" || exit 1
+    set -- -c 'exec 5<>"$0" >"$0" 5<&- && exec "$@"' "$work/no-reader" "$program" "$@" && program=sh output=/dev/null ;;
+  *) output=$(cat "$dir/to") ;;
+esac
 late=
 if [ -f "$dir/inject" ] && ! strace -qq -o /dev/null true 2>"$work/strace"; then
   echo "$dir: strace cannot run or trace here, so the faults in inject cannot be made:" $(cat "$work/strace")
@@ -41,7 +59,9 @@ converse() {  # converse COMMAND...: the command on a pipe, each answer sent onc
   trap '' PIPE  # a program that stops early must not take this script with it
   exec 3>"$work/pipe" 4<"$dir/prompts"
   while IFS= read -r answer && IFS= read -r prompt <&4; do
-    timeout 3 sh -c 'until grep -qxF -- "$0" "$1"; do sleep 0.01; done' "$prompt" "$target" || late="$late '$prompt'"
+    # A mark after the output keeps a last line whose line end is not out yet from matching.
+    timeout 3 sh -c 'until { cat "$1"; printf "\001"; } | grep -qxF -- "$0"; do sleep 0.01; done' "$prompt" "$target" ||
+      late="$late '$prompt'"
     printf '%s\n' "$answer" >&3
   done <"$input"
   exec 3>&- 4<&-
@@ -61,7 +81,8 @@ run() {  # run OUTPUT ARG...: the program, then whatever it left of its input
   elif [ "$input" = - ]; then
     "$@" <&- >"$target" 2>"$work/err"
   else
-    { "$@" >"$target" 2>"$work/err"; status=$?; cat >"$work/rest"; return $status; } <"$input"
+    # A subshell, so that what this shell says of a signal that ended PROGRAM is not taken for its own.
+    { ("$@" >"$target" 2>"$work/err"); status=$?; cat >"$work/rest"; return $status; } <"$input"
   fi
 }
 run "$output" "$@"
@@ -82,7 +103,9 @@ if [ -f "$dir/rest" ]; then
 fi
 if [ ! -f "$dir/to" ]; then
   sed 's/-nan/nan/g' "$work/out" >"$work/shown"
-  cmp -s "$work/shown" "$dir/out" || { complain "standard output differs (- expected, + actual):"; diff -u "$dir/out" "$work/shown" | sed -n '3,40p'; }
+  sed 's/-nan/nan/g' "$dir/out" >"$work/expected"
+  cmp -s "$work/shown" "$work/expected" ||
+    { complain "standard output differs (- expected, + actual):"; diff -u "$work/expected" "$work/shown" | sed -n '3,40p'; }
   run "$work/again" "$@"
   cmp -s "$work/out" "$work/again" || complain "a second run printed something else"
 fi
