@@ -1,20 +1,25 @@
 #!/bin/sh
 # Usage: check_install.sh CMAKE BUILD_DIR BINDIR MANDIR "PROJECT VERSION" PROGRAM...
-# Installs BUILD_DIR into an empty prefix and checks that each PROGRAM lands in BINDIR as built,
-# mode 0755, with its manual page in MANDIR/man1, mode 0644, whose title line names the program in
-# capitals, section 1, the project and its version; and that nothing else is installed.
+# Installs BUILD_DIR into a prefix staged under DESTDIR, as packagers do, and checks that nothing
+# lands outside DESTDIR; that each PROGRAM lands in BINDIR as built, mode 0755, with its manual
+# page in MANDIR/man1, mode 0644, whose title line names the program in capitals, section 1, a
+# YYYY-MM-DD date, the project and its version, and whose NAME section lexgrog(1) parses, so that
+# whatis and apropos find it; and that nothing else is installed.
 cmake=$1 build=$2 bindir=$3 mandir=$4 release=$5
 shift 5
-prefix=$(mktemp -d) || exit 1
-trap 'rm -rf "$prefix"' EXIT
-"$cmake" --install "$build" --prefix "$prefix" >/dev/null || exit 1
-failed=0 expected=
+work=$(mktemp -d) || exit 1
+trap 'rm -rf "$work"' EXIT
+DESTDIR=$work/stage "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null || exit 1
+[ ! -e "$work/prefix" ] || { echo "installed outside DESTDIR:" $(find "$work/prefix" ! -type d); exit 1; }
+prefix=$work/stage$work/prefix failed=0 expected=
 for program in "$@"; do
   name=$(basename "$program")
   expected="$expected$bindir/$name $mandir/man1/$name.1 "
   page=$prefix/$mandir/man1/$name.1 title=$(echo "$name" | tr a-z A-Z)
   cmp "$program" "$prefix/$bindir/$name" || failed=1
-  grep -q "^\.TH $title 1 [^ ]* \"$release\" " "$page" || { echo "$page: no title line for $title(1), $release"; failed=1; }
+  grep -q "^\.TH $title 1 [0-9]\{4\}-[0-9][0-9]-[0-9][0-9] \"$release\" " "$page" ||
+    { echo "$page: no title line for $title(1), a date and $release"; failed=1; }
+  lexgrog "$page" | grep -qF ": \"$name - " || { echo "$page: lexgrog finds no NAME line for $name"; failed=1; }
   modes=$(stat -c %a "$prefix/$bindir/$name" "$page" | tr '\n' ' ')
   [ "$modes" = "755 644 " ] || { echo "$name: installed with modes $modes, not 755 644"; failed=1; }
 done
