@@ -140,10 +140,11 @@ TEST(RunDrill, AnAnswerTooLongForTheMemoryItMayHaveIsAReadError) {
 #endif
   Source digits{std::string(std::size_t{1} << 24, '1')};
   Sink sink;
-  long pages = 0;
-  std::FILE* statm = std::fopen("/proc/self/statm", "r");
-  ASSERT_EQ(std::fscanf(statm, "%ld", &pages), 1);
-  std::fclose(statm);
+  char statm[128] = "";  // the address space's size in pages comes first
+  std::FILE* file = std::fopen("/proc/self/statm", "r");
+  ASSERT_NE(std::fgets(statm, sizeof statm, file), nullptr);
+  std::fclose(file);
+  const long pages = std::strtol(statm, nullptr, 10);
   rlimit saved{};
   getrlimit(RLIMIT_AS, &saved);
   rlimit limited = saved;
