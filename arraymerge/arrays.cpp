@@ -38,14 +38,17 @@ void Merge(const int* a, int na, const int* b, [[maybe_unused]] int nb, int* c, 
   SelectionSort(c, nc);
 }
 
-int PrintArray(const char* name, const int* x, int nx) {
+bool PrintArray(const char* name, const int* x, int nx) {
+  // errno is cleared before each write, so that what it holds after a failure is that write's.
+  errno = 0;
   if (std::puts(name) < 0) {
-    return errno;
+    return false;
   }
   for (int i = 0; i < nx; ++i) {
+    errno = 0;
     if (std::printf("%d\n", x[i]) < 0) {
-      return errno;
+      return false;
     }
   }
-  return 0;
+  return true;
 }

@@ -4,7 +4,8 @@
 // Routines over caller-owned int arrays, each passed as a pointer to its first
 // element and a count; a count of 0 or less is an empty array.
 
-// One draw of rand(), reduced into a..b (both included; needs b >= a).
+// One draw of rand(), reduced into a..b (both included). Needs b >= a, and the range's size,
+// b - a + 1, must fit in an int: RandInt(0, INT_MAX) overflows.
 int RandInt(int a, int b);
 
 // x[0]..x[n-1] receive RandInt(30, 100), in ascending index order.
@@ -16,8 +17,9 @@ void SelectionSort(int* x, int n);
 // c receives the na elements of a, then b's, up to nc = na + nb; then c is sorted.
 void Merge(const int* a, int na, const int* b, int nb, int* c, int nc);
 
-// Writes `name` as a line, then each element on a line of its own, to standard output. Returns 0,
-// or the errno of the first write that failed; nothing more is written after it.
-int PrintArray(const char* name, const int* x, int nx);
+// Writes `name` as a line, then each element on a line of its own, to standard output. Returns
+// false at the first write that failed, with errno that write's reason (0 where it gave none);
+// nothing more is written after it.
+bool PrintArray(const char* name, const int* x, int nx);
 
 #endif

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdio>
 
 #include "arrays.h"
@@ -13,8 +14,8 @@ int main() {
   SelectionSort(a, 50);
   SelectionSort(b, 70);
   Merge(a, 50, b, 70, c, 120);
-  if (const int error = PrintArray("Array c", c, 120); error != 0) {
-    ReportWriteError(stderr, "arraymerge", error);
+  if (!PrintArray("Array c", c, 120)) {
+    ReportWriteError(stderr, "arraymerge", errno);
     return 1;
   }
 

@@ -4,18 +4,32 @@
 #include <cstring>
 
 int CloseStdout(const char* program) {
+  // glibc drops what a failed write could not write, so after a failure that its caller did not
+  // check the flush and the close succeed: only the error indicator still tells.
+  bool failed = std::ferror(stdout) != 0;
+  int error = 0;
   // Flushed apart from the close so that a failed write gives its own errno, not the close's.
-  int error = std::fflush(stdout) != 0 ? errno : 0;
-  if (std::fclose(stdout) != 0 && error == 0) {
+  errno = 0;
+  if (std::fflush(stdout) != 0) {
+    failed = true;
     error = errno;
   }
-  if (error != 0) {
+  errno = 0;
+  if (std::fclose(stdout) != 0) {
+    failed = true;
+    error = error != 0 ? error : errno;
+  }
+  if (failed) {
     ReportWriteError(stderr, program, error);
     return 1;
   }
   return 0;
 }
 
+void ReportError(std::FILE* err, const char* program, const char* what, int error) {
+  std::fprintf(err, "%s: %s: %s\n", program, what, error != 0 ? std::strerror(error) : "reason unknown");
+}
+
 void ReportWriteError(std::FILE* err, const char* program, int error) {
-  std::fprintf(err, "%s: write error: %s\n", program, std::strerror(error));
+  ReportError(err, program, "write error", error);
 }

@@ -115,6 +115,7 @@ TEST(SetArrayRand, TakesExactlyNDrawsInIndexOrder) {
 // PrintArray into `sink` instead of standard output (glibc's stdout is a plain variable): its
 // result, and what reached `sink` by then, with the buffer flushed only after a success.
 struct Printed {
+  bool ok;
   int error;
   std::string written;
 };
@@ -123,8 +124,8 @@ Printed PrintArrayInto(Sink& sink, int mode, const char* name, const Ints& value
   std::FILE* const saved = stdout;
   stdout = OpenSink(sink, mode);
   errno = ERANGE;  // left by some earlier call: only PrintArray's own failures may show
-  Printed printed{PrintArray(name, values.data(), nx), ""};
-  if (printed.error == 0) {
+  Printed printed{PrintArray(name, values.data(), nx), errno, ""};
+  if (printed.ok) {
     std::fflush(stdout);
   }
   printed.written = sink.written;
@@ -149,7 +150,7 @@ TEST(PrintArray, WritesHeadingThenOneValuePerLine) {
   for (const auto& c : cases) {
     Sink sink;
     const Printed printed = PrintArrayInto(sink, _IOFBF, c.name, c.values, c.nx);
-    EXPECT_EQ(printed.error, 0);
+    EXPECT_TRUE(printed.ok);
     EXPECT_EQ(printed.written, c.expected);
   }
 }
@@ -162,6 +163,8 @@ TEST(PrintArray, StopsAtTheFirstFailedWriteAndGivesItsReason) {
       Sink sink{"", room, EIO};
       const Printed printed = PrintArrayInto(sink, mode, "Array c", values, 3);
       EXPECT_EQ(printed.error, EIO) << "mode " << mode << ", room " << room;
+      Sink silent{"", room, 0};  // a failure that sets no errno is still one
+      EXPECT_FALSE(PrintArrayInto(silent, mode, "Array c", values, 3).ok) << "mode " << mode << ", room " << room;
       EXPECT_EQ(printed.written, expected.substr(0, room)) << "mode " << mode << ", room " << room;
     }
   }

@@ -17,11 +17,13 @@ TEST(CloseStdout, ReportsAFailedFlushOrCloseWithItsReason) {
     std::size_t room;
     int closeError;
     const char* expected;
+    bool flushedBefore = false;  // by a caller that did not look at the result
   } cases[] = {
       {SIZE_MAX, 0, ""},
       {3, 0, "prog: write error: No space left on device\n"},          // the pending output does not fit
       {SIZE_MAX, EDQUOT, "prog: write error: Disk quota exceeded\n"},  // only the close tells
       {3, EDQUOT, "prog: write error: No space left on device\n"},     // the first failure is the reason
+      {3, 0, "prog: write error: reason unknown\n", true},             // only the error indicator tells
   };
   for (const auto& c : cases) {
     Sink sink{"", c.room, ENOSPC, c.closeError};
@@ -32,6 +34,9 @@ TEST(CloseStdout, ReportsAFailedFlushOrCloseWithItsReason) {
     stdout = OpenSink(sink, _IOFBF);
     stderr = open_memstream(&err, &errSize);
     std::fputs("pending", stdout);
+    if (c.flushedBefore) {
+      std::fflush(stdout);
+    }
     const int status = CloseStdout("prog");
     std::fclose(stderr);
     stdout = savedOut;
