@@ -29,16 +29,24 @@ bool CheckWrite(const Console& io, int result) {
   return false;
 }
 
-bool PutLine(const Console& io, const char* text) {
-  return CheckWrite(io, std::fputs(text, io.out)) && CheckWrite(io, std::fputc('\n', io.out));
+// Each output call starts from an errno of 0, so that one that fails without setting it is told
+// with no reason rather than an earlier call's.
+bool PutText(const Console& io, const char* text) {
+  errno = 0;
+  return CheckWrite(io, std::fputs(text, io.out));
 }
 
+bool PutLine(const Console& io, const char* text) { return PutText(io, text) && PutText(io, "\n"); }
+
 // Whatever is pending goes out before each read, so that a program driving the dialogue sees
-// every prompt before it has to answer.
-bool FlushPrompt(const Console& io) { return CheckWrite(io, std::fflush(io.out)); }
+// every prompt before it has to answer, and at the end, so that a failed write is still told here.
+bool FlushOut(const Console& io) {
+  errno = 0;
+  return CheckWrite(io, std::fflush(io.out));
+}
 
 bool ReportReadError(const Console& io, int error) {
-  std::fprintf(io.err, "%s: read error: %s\n", kProgram, std::strerror(error));
+  ReportError(io.err, kProgram, "read error", error);
   return false;
 }
 
@@ -54,16 +62,21 @@ bool ReportNoValue(const Console& io, const char* expected) {
 
 // Prompts for the real number called `name` and reads it into `value`.
 bool AskReal(const Console& io, char name, double* value) {
-  if (!CheckWrite(io, std::fprintf(io.out, "Enter %c\n", name)) || !FlushPrompt(io)) {
+  char prompt[] = "Enter ?\n";
+  prompt[sizeof prompt - 3] = name;
+  if (!PutText(io, prompt) || !FlushOut(io)) {
     return false;
   }
+  // The read is judged by what it leaves in errno, not by what an earlier call left there.
+  errno = 0;
   // "%lf" is the intended reading: a value beyond double's range becomes an infinity, which the
   // formula then carries like any other.
   const int converted = std::fscanf(io.in, "%lf", value);  // NOLINT(cert-err34-c)
   // An input error may cut a number short after it converted (4 of a 45 still in transit). An
-  // answer too long for the memory the process may have ends the read with neither end-of-file
-  // nor an input error: that too is a read that failed, and errno says why.
-  if (std::ferror(io.in) != 0 || (converted == EOF && std::feof(io.in) == 0)) {
+  // answer too long for the memory the process may have ends the read with EOF and no input error,
+  // with the end-of-file flag set when the answer was the last thing in the input: that too is a
+  // read that failed, and errno says why.
+  if (std::ferror(io.in) != 0 || (converted == EOF && (errno != 0 || std::feof(io.in) == 0))) {
     return ReportReadError(io, errno);
   }
   if (converted == 1) {
@@ -105,7 +118,7 @@ IntRead ReadInt(std::FILE* in, int* value, char (&shown)[kShownSize]) {
       continue;  // a leading zero: not significant, and not shown
     }
     if (magnitude <= limit) {
-      magnitude = magnitude * 10 + (ch - '0');
+      magnitude = (magnitude * 10) + (ch - '0');
     }
     if (shownDigits < kShownDigits) {
       shown[length++] = static_cast<char>(ch);
@@ -134,10 +147,11 @@ IntRead ReadInt(std::FILE* in, int* value, char (&shown)[kShownSize]) {
 }
 
 bool AskInt(const Console& io, int* value) {
-  if (!FlushPrompt(io)) {
+  if (!FlushOut(io)) {
     return false;
   }
   char shown[kShownSize];
+  errno = 0;
   switch (ReadInt(io.in, value, shown)) {
     case IntRead::kOk:
       return true;
@@ -158,17 +172,24 @@ bool RunFormulaSection(const Console& io) {
   double b = 0.0;
   double c = 0.0;
   double d = 0.0;
-  return PutLine(io, "Part A ") && PutLine(io, "Enter values for a,b,c,d") && AskReal(io, 'a', &a) &&
-         AskReal(io, 'b', &b) && AskReal(io, 'c', &c) && AskReal(io, 'd', &d) &&
-         CheckWrite(io, std::fprintf(io.out, "\nYour new result is %.3lf \n ", EvaluateFormula(a, b, c, d)));
+  if (!(PutLine(io, "Part A ") && PutLine(io, "Enter values for a,b,c,d") && AskReal(io, 'a', &a) &&
+        AskReal(io, 'b', &b) && AskReal(io, 'c', &c) && AskReal(io, 'd', &d))) {
+    return false;
+  }
+  const double res = EvaluateFormula(a, b, c, d);  // before errno is cleared: sqrt may set it
+  errno = 0;
+  return CheckWrite(io, std::fprintf(io.out, "\nYour new result is %.3lf \n ", res));
 }
 
-// Section B: an integer, and its last three digits reversed.
+// Section B: an integer, and the number that ReverseDigits makes of it.
 bool RunReversalSection(const Console& io) {
   const char* const prompt = "Enter a number (integer) from the range [100-999]  and I will reverse it for you :-O\n ";
   int x = 0;
-  return PutLine(io, "\nPartB") && CheckWrite(io, std::fputs(prompt, io.out)) && AskInt(io, &x) &&
-         CheckWrite(io, std::fprintf(io.out, "\nYour new reversed number is :-D %d \n", ReverseDigits(x)));
+  if (!(PutLine(io, "\nPartB") && PutText(io, prompt) && AskInt(io, &x))) {
+    return false;
+  }
+  errno = 0;
+  return CheckWrite(io, std::fprintf(io.out, "\nYour new reversed number is :-D %d \n", ReverseDigits(x)));
 }
 
 }  // namespace
@@ -190,5 +211,5 @@ int ReverseDigits(int x) {
 
 int RunDrill(std::FILE* in, std::FILE* out, std::FILE* err) {
   const Console io{in, out, err};
-  return RunFormulaSection(io) && RunReversalSection(io) && CheckWrite(io, std::fflush(out)) ? 0 : 1;
+  return RunFormulaSection(io) && RunReversalSection(io) && FlushOut(io) ? 0 : 1;
 }

@@ -7,8 +7,9 @@
 // arithmetic: zero divisors and negative roots give infinities and NaNs, as they fall.
 double EvaluateFormula(double a, double b, double c, double d);
 
-// The number that x's units, tens and hundreds digits make in reverse order; digits
-// above the hundreds stay in the units place (1234 gives 442) and the sign is kept.
+// x's units digit times 100, plus its tens digit times 10, plus x / 100: from 100 to 999 the
+// three digits in reverse order. Beyond, all of x / 100 is added in the units place (1234 gives
+// 400 + 30 + 12 = 442); the sign is kept.
 int ReverseDigits(int x);
 
 // The whole drill on the given streams. Returns the exit status: 0 when the dialogue ran to its end
