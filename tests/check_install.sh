@@ -4,18 +4,20 @@
 # lands outside DESTDIR; that each PROGRAM lands in BINDIR as built, mode 0755, with its manual
 # page in MANDIR/man1, mode 0644, whose title line names the program in capitals, section 1, a
 # YYYY-MM-DD date, the project and its version, and whose NAME section lexgrog(1) parses, so that
-# whatis and apropos find it; and that nothing else is installed.
+# whatis and apropos find it; and that nothing else is installed, no file and no directory beyond
+# those that hold the programs and their pages.
 cmake=$1 build=$2 bindir=$3 mandir=$4 release=$5
 shift 5
+command -v lexgrog >/dev/null || { echo "the pages' NAME lines are checked with lexgrog: apt-get install man-db"; exit 1; }
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 DESTDIR=$work/stage "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null || exit 1
-[ ! -e "$work/prefix" ] || { echo "installed outside DESTDIR:" $(find "$work/prefix" ! -type d); exit 1; }
+[ ! -e "$work/prefix" ] || { echo "installed outside DESTDIR: $(find "$work/prefix" ! -type d | tr '\n' ' ')"; exit 1; }
 prefix=$work/stage$work/prefix failed=0 expected=
 for program in "$@"; do
   name=$(basename "$program")
   expected="$expected$bindir/$name $mandir/man1/$name.1 "
-  page=$prefix/$mandir/man1/$name.1 title=$(echo "$name" | tr a-z A-Z)
+  page=$prefix/$mandir/man1/$name.1 title=$(echo "$name" | tr '[:lower:]' '[:upper:]')
   cmp "$program" "$prefix/$bindir/$name" || failed=1
   grep -q "^\.TH $title 1 [0-9]\{4\}-[0-9][0-9]-[0-9][0-9] \"$release\" " "$page" ||
     { echo "$page: no title line for $title(1), a date and $release"; failed=1; }
@@ -23,6 +25,8 @@ for program in "$@"; do
   modes=$(stat -c %a "$prefix/$bindir/$name" "$page" | tr '\n' ' ')
   [ "$modes" = "755 644 " ] || { echo "$name: installed with modes $modes, not 755 644"; failed=1; }
 done
-installed=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort | tr '\n' ' ')
-[ "$installed" = "$(printf '%s\n' $expected | sort | tr '\n' ' ')" ] || { echo "installed: $installed; expected: $expected"; failed=1; }
+# Each expected file with every directory above it, as find lists them.
+expected=$(for path in $expected; do while [ "$path" != . ]; do echo "$path"; path=$(dirname "$path"); done; done | sort -u | tr '\n' ' ')
+installed=$(cd "$prefix" && find . -mindepth 1 | sed 's|^\./||' | sort | tr '\n' ' ')
+[ "$installed" = "$expected" ] || { echo "installed: $installed; expected: $expected"; failed=1; }
 exit $failed
