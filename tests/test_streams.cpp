@@ -18,7 +18,9 @@ ssize_t WriteToSink(void* cookie, const char* data, size_t size) {
   const std::size_t kept = sink.room - sink.written.size();
   sink.written.append(data, kept);
   sink.failed = true;
-  errno = sink.error;
+  if (sink.error != 0) {  // else errno is left as it was, as by a failure that sets none
+    errno = sink.error;
+  }
   return static_cast<ssize_t>(kept);
 }
 

@@ -8,8 +8,9 @@
 // Streams that fail when a test says so, for the failures a real file rarely gives on demand.
 
 // Where a write stream's bytes go. The write that would pass `room` keeps what fits and fails
-// with `error`; later writes go through again, as after a transient failure (a full pipe on a
-// non-blocking output), so that a writer that carries on after a failure shows in `written`.
+// with `error` (0: without setting errno); later writes go through again, as after a transient
+// failure (a full pipe on a non-blocking output), so that a writer that carries on after a
+// failure shows in `written`.
 struct Sink {
   std::string written;
   std::size_t room = SIZE_MAX;
