@@ -25,7 +25,6 @@ for program in "$@"; do
   modes=$(stat -c %a "$prefix/$bindir/$name" "$page" | tr '\n' ' ')
   [ "$modes" = "755 644 " ] || { echo "$name: installed with modes $modes, not 755 644"; failed=1; }
 done
-# Each expected file with every directory above it, as find lists them.
 expected=$(for path in $expected; do while [ "$path" != . ]; do echo "$path"; path=$(dirname "$path"); done; done | sort -u | tr '\n' ' ')
 installed=$(cd "$prefix" && find . -mindepth 1 | sed 's|^\./||' | sort | tr '\n' ' ')
 [ "$installed" = "$expected" ] || { echo "installed: $installed; expected: $expected"; failed=1; }
