@@ -1,8 +1,8 @@
 #include "arrays.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
+
+#include "output.h"
 
 int RandInt(int a, int b) {
   // The library's own unseeded rand() and a plain remainder, bias and all: the printed
@@ -39,14 +39,11 @@ void Merge(const int* a, int na, const int* b, [[maybe_unused]] int nb, int* c, 
 }
 
 bool PrintArray(const char* name, const int* x, int nx) {
-  // errno is cleared before each write, so that what it holds after a failure is that write's.
-  errno = 0;
-  if (std::puts(name) < 0) {
+  if (!Write(stdout, "%s\n", name)) {
     return false;
   }
   for (int i = 0; i < nx; ++i) {
-    errno = 0;
-    if (std::printf("%d\n", x[i]) < 0) {
+    if (!Write(stdout, "%d\n", x[i])) {
       return false;
     }
   }

@@ -5,19 +5,23 @@
 #include "output.h"
 
 int main() {
-  int a[50];
-  int b[70];
-  int c[120];
+  const char* const program = "arraymerge";
+  constexpr int na = 50;
+  constexpr int nb = 70;
+  constexpr int nc = na + nb;
+  int a[na];
+  int b[nb];
+  int c[nc];
 
-  SetArrayRand(a, 50);
-  SetArrayRand(b, 70);
-  SelectionSort(a, 50);
-  SelectionSort(b, 70);
-  Merge(a, 50, b, 70, c, 120);
-  if (!PrintArray("Array c", c, 120)) {
-    ReportWriteError(stderr, "arraymerge", errno);
+  SetArrayRand(a, na);
+  SetArrayRand(b, nb);
+  SelectionSort(a, na);
+  SelectionSort(b, nb);
+  Merge(a, na, b, nb, c, nc);
+  if (!PrintArray("Array c", c, nc)) {
+    ReportWriteError(stderr, program, errno);
     return 1;
   }
 
-  return CloseStdout("arraymerge");
+  return CloseStdout(program);
 }

@@ -1,7 +1,18 @@
 #include "output.h"
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstring>
+
+// A printf-style function, so that the compiler checks each call's format against its arguments.
+bool Write(std::FILE* stream, const char* format, ...) {  // NOLINT(cert-dcl50-cpp)
+  std::va_list args;
+  va_start(args, format);
+  errno = 0;  // a write that fails without setting errno must not be told with an earlier reason
+  const int written = std::vfprintf(stream, format, args);
+  va_end(args);
+  return written >= 0;
+}
 
 int CloseStdout(const char* program) {
   // glibc drops what a failed write could not write, so after a failure that its caller did not
@@ -9,12 +20,10 @@ int CloseStdout(const char* program) {
   bool failed = std::ferror(stdout) != 0;
   int error = 0;
   // Flushed apart from the close so that a failed write gives its own errno, not the close's.
-  errno = 0;
   if (std::fflush(stdout) != 0) {
     failed = true;
     error = errno;
   }
-  errno = 0;
   if (std::fclose(stdout) != 0) {
     failed = true;
     error = error != 0 ? error : errno;

@@ -3,9 +3,11 @@
 
 #include <cstdio>
 
-// Ending a program's output so that lost output is never reported as success. The programs check
-// each write where it is made, since only there is its errno still the reason it failed; these
-// cover what only the end of the output can tell.
+// Writing a program's output so that lost output is never reported as success.
+
+// Writes `format`, filled in, to `stream`. Returns whether it went through; when it did not,
+// errno is the reason that this write gave, or 0 where it gave none.
+[[gnu::format(printf, 2, 3)]] bool Write(std::FILE* stream, const char* format, ...);
 
 // Flushes and closes standard output. Returns the exit status: 0 when everything written to it
 // reached its destination; 1 when the flush or the close failed (a full disk, a quota, a network

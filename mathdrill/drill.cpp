@@ -10,8 +10,6 @@
 
 namespace {
 
-const char* const kProgram = "mathdrill";
-
 // The three streams one run of the dialogue talks through.
 struct Console {
   std::FILE* in;
@@ -19,52 +17,30 @@ struct Console {
   std::FILE* err;
 };
 
-// Checks the result of a write or flush on io.out: true when it went through, else reports the
-// errno that the call has just left, before anything else can change it.
-bool CheckWrite(const Console& io, int result) {
-  if (result >= 0) {
-    return true;
+// Checks a write where it was made, so that a failure is told with the errno it left.
+bool Written(const Console& io, bool written) {
+  if (!written) {
+    ReportWriteError(io.err, kProgram, errno);
   }
-  ReportWriteError(io.err, kProgram, errno);
-  return false;
+  return written;
 }
-
-// Each output call starts from an errno of 0, so that one that fails without setting it is told
-// with no reason rather than an earlier call's.
-bool PutText(const Console& io, const char* text) {
-  errno = 0;
-  return CheckWrite(io, std::fputs(text, io.out));
-}
-
-bool PutLine(const Console& io, const char* text) { return PutText(io, text) && PutText(io, "\n"); }
 
 // Whatever is pending goes out before each read, so that a program driving the dialogue sees
 // every prompt before it has to answer, and at the end, so that a failed write is still told here.
-bool FlushOut(const Console& io) {
-  errno = 0;
-  return CheckWrite(io, std::fflush(io.out));
-}
+// It always follows a Write, which left errno clear for it.
+bool FlushOut(const Console& io) { return Written(io, std::fflush(io.out) == 0); }
 
 bool ReportReadError(const Console& io, int error) {
   ReportError(io.err, kProgram, "read error", error);
   return false;
 }
 
-// A read that found no value, and no input error: either the input ended or it held something else.
-bool ReportNoValue(const Console& io, const char* expected) {
-  if (std::feof(io.in) != 0) {
-    std::fprintf(io.err, "%s: expected %s, but the input ended\n", kProgram, expected);
-  } else {
-    std::fprintf(io.err, "%s: expected %s\n", kProgram, expected);
-  }
-  return false;
-}
+// What a read that found no value, and no input error, adds when the input had ended.
+const char* InputEnded(const Console& io) { return std::feof(io.in) != 0 ? ", but the input ended" : ""; }
 
 // Prompts for the real number called `name` and reads it into `value`.
 bool AskReal(const Console& io, char name, double* value) {
-  char prompt[] = "Enter ?\n";
-  prompt[sizeof prompt - 3] = name;
-  if (!PutText(io, prompt) || !FlushOut(io)) {
+  if (!Written(io, Write(io.out, "Enter %c\n", name)) || !FlushOut(io)) {
     return false;
   }
   // The read is judged by what it leaves in errno, not by what an earlier call left there.
@@ -79,12 +55,10 @@ bool AskReal(const Console& io, char name, double* value) {
   if (std::ferror(io.in) != 0 || (converted == EOF && (errno != 0 || std::feof(io.in) == 0))) {
     return ReportReadError(io, errno);
   }
-  if (converted == 1) {
-    return true;
+  if (converted != 1) {
+    std::fprintf(io.err, "%s: expected a number for %c%s\n", kProgram, name, InputEnded(io));
   }
-  char expected[] = "a number for ?";
-  expected[sizeof expected - 2] = name;
-  return ReportNoValue(io, expected);
+  return converted == 1;
 }
 
 enum class IntRead { kOk, kNoInteger, kOutOfRange, kReadError };
@@ -146,12 +120,13 @@ IntRead ReadInt(std::FILE* in, int* value, char (&shown)[kShownSize]) {
   return IntRead::kOk;
 }
 
-bool AskInt(const Console& io, int* value) {
-  if (!FlushOut(io)) {
+// Prompts with `prompt` for the integer to reverse and reads it into `value`.
+bool AskInt(const Console& io, const char* prompt, int* value) {
+  if (!Written(io, Write(io.out, "%s", prompt)) || !FlushOut(io)) {
     return false;
   }
   char shown[kShownSize];
-  errno = 0;
+  errno = 0;  // as for a real number
   switch (ReadInt(io.in, value, shown)) {
     case IntRead::kOk:
       return true;
@@ -163,7 +138,8 @@ bool AskInt(const Console& io, int* value) {
     case IntRead::kNoInteger:
       break;
   }
-  return ReportNoValue(io, "an integer to reverse");
+  std::fprintf(io.err, "%s: expected an integer to reverse%s\n", kProgram, InputEnded(io));
+  return false;
 }
 
 // Section A: four real numbers, and the value of the formula.
@@ -172,34 +148,27 @@ bool RunFormulaSection(const Console& io) {
   double b = 0.0;
   double c = 0.0;
   double d = 0.0;
-  if (!(PutLine(io, "Part A ") && PutLine(io, "Enter values for a,b,c,d") && AskReal(io, 'a', &a) &&
-        AskReal(io, 'b', &b) && AskReal(io, 'c', &c) && AskReal(io, 'd', &d))) {
-    return false;
-  }
-  const double res = EvaluateFormula(a, b, c, d);  // before errno is cleared: sqrt may set it
-  errno = 0;
-  return CheckWrite(io, std::fprintf(io.out, "\nYour new result is %.3lf \n ", res));
+  return Written(io, Write(io.out, "Part A \nEnter values for a,b,c,d\n")) && AskReal(io, 'a', &a) &&
+         AskReal(io, 'b', &b) && AskReal(io, 'c', &c) && AskReal(io, 'd', &d) &&
+         Written(io, Write(io.out, "\nYour new result is %.3lf \n ", EvaluateFormula(a, b, c, d)));
 }
 
 // Section B: an integer, and the number that ReverseDigits makes of it.
 bool RunReversalSection(const Console& io) {
-  const char* const prompt = "Enter a number (integer) from the range [100-999]  and I will reverse it for you :-O\n ";
   int x = 0;
-  if (!(PutLine(io, "\nPartB") && PutText(io, prompt) && AskInt(io, &x))) {
-    return false;
-  }
-  errno = 0;
-  return CheckWrite(io, std::fprintf(io.out, "\nYour new reversed number is :-D %d \n", ReverseDigits(x)));
+  return Written(io, Write(io.out, "\nPartB\n")) &&
+         AskInt(io, "Enter a number (integer) from the range [100-999]  and I will reverse it for you :-O\n ", &x) &&
+         Written(io, Write(io.out, "\nYour new reversed number is :-D %d \n", ReverseDigits(x)));
 }
 
 }  // namespace
 
 double EvaluateFormula(double a, double b, double c, double d) {
-  const double y = (a + b) / (c - d);
-  const double s = std::sqrt(a + c);
-  const double x = s / (a - b);
-  const double z = (c + b) / (a + c);
-  return (x + y) + z;
+  const double first = (a + b) / (c - d);
+  const double second = std::sqrt(a + c) / (a - b);
+  const double third = (c + b) / (a + c);
+  // The second term first: where both are NaNs, the sum keeps the sign of its left operand's.
+  return (second + first) + third;
 }
 
 int ReverseDigits(int x) {

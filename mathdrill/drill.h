@@ -3,6 +3,9 @@
 
 #include <cstdio>
 
+// The name the drill's diagnostics begin with.
+constexpr char kProgram[] = "mathdrill";
+
 // (a + b) / (c - d) + sqrt(a + c) / (a - b) + (c + b) / (a + c), in IEEE double
 // arithmetic: zero divisors and negative roots give infinities and NaNs, as they fall.
 double EvaluateFormula(double a, double b, double c, double d);

@@ -7,5 +7,5 @@ int main() {
   if (RunDrill(stdin, stdout, stderr) != 0) {
     return 1;
   }
-  return CloseStdout("mathdrill");
+  return CloseStdout(kProgram);
 }

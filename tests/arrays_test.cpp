@@ -168,13 +168,4 @@ TEST(PrintArray, StopsAtTheFirstFailedWriteAndGivesItsReason) {
   }
 }
 
-TEST(PrintArray, FailsAtAWriteThatSetsNoErrno) {
-  for (const std::size_t room : {std::size_t{3}, std::size_t{10}}) {  // in the heading, then in a value
-    Sink sink{"", room, 0};
-    const Printed printed = PrintArrayInto(sink, _IONBF, "Array c", {30, 31, 100}, 3);
-    EXPECT_FALSE(printed.ok) << "room " << room;
-    EXPECT_EQ(printed.error, 0) << "room " << room;  // not the errno left before
-  }
-}
-
 }  // namespace
