@@ -17,9 +17,10 @@ void SetArrayRand(int* x, int n) {
 }
 
 void SelectionSort(int* x, int n) {
-  for (int k = 0; k <= n - 2; ++k) {
+  // k + 1 < n rather than k <= n - 2, which overflows for the most negative count.
+  for (int k = 0; k + 1 < n; ++k) {
     int m = k;
-    for (int j = k + 1; j <= n - 1; ++j) {
+    for (int j = k + 1; j < n; ++j) {
       if (x[j] < x[m]) {
         m = j;
       }
@@ -32,8 +33,9 @@ void SelectionSort(int* x, int n) {
 
 void Merge(const int* a, int na, const int* b, [[maybe_unused]] int nb, int* c, int nc) {
   // The caller sizes c as na + nb, so nc alone bounds the copy.
+  const int fromA = na > 0 ? na : 0;
   for (int i = 0; i < nc; ++i) {
-    c[i] = i < na ? a[i] : b[i - na];
+    c[i] = i < fromA ? a[i] : b[i - fromA];
   }
   SelectionSort(c, nc);
 }

@@ -1,8 +1,8 @@
 #ifndef ARRAYMERGE_ARRAYS_H
 #define ARRAYMERGE_ARRAYS_H
 
-// Routines over caller-owned int arrays, each passed as a pointer to its first
-// element and a count; a count of 0 or less is an empty array.
+// Routines over caller-owned int arrays, each passed as a pointer to its first element and a
+// count; a count of 0 or less, down to INT_MIN, is an empty array.
 
 // One draw of rand(), reduced into a..b (both included). Needs b >= a, and the range's size,
 // b - a + 1, must fit in an int: RandInt(0, INT_MAX) overflows.

@@ -47,6 +47,7 @@ TEST(Merge, CombinesBothInputsSortedAndLeavesThemUnchanged) {
     int nb;  // what the caller passes; only na and nc may bound the copy
     Ints expected;
     int nc = static_cast<int>(a.size() + b.size());
+    int na = static_cast<int>(a.size());
   } cases[] = {
       {{}, {5, 1, 3}, 3, {1, 3, 5}},
       {{9, 2}, {}, 0, {2, 9}},
@@ -55,12 +56,14 @@ TEST(Merge, CombinesBothInputsSortedAndLeavesThemUnchanged) {
       {{8, -2}, {6}, 0, {-2, 6, 8}},
       {{8, -2}, {6}, 99, {-2, 6, 8}},
       {{8}, {6}, 1, {}, -1},  // a count below 0: no element is touched
+      {{8}, {6}, 1, {}, INT_MIN},
+      {{8}, {6, 5}, 2, {6}, 1, -1},  // a is empty, so c starts with b[0]
   };
   for (const auto& c : cases) {
     const Ints a = c.a;
     const Ints b = c.b;
     Ints out(c.expected.size() + 1, -7);
-    Merge(a.data(), static_cast<int>(a.size()), b.data(), c.nb, out.data(), c.nc);
+    Merge(a.data(), c.na, b.data(), c.nb, out.data(), c.nc);
     EXPECT_EQ(out.back(), -7) << "wrote past nc";
     out.pop_back();
     EXPECT_EQ(out, c.expected);
