@@ -1,8 +1,10 @@
 #!/bin/sh
 # Usage: run_case.sh PROGRAM CASE_DIR
 # Runs PROGRAM as the case directory describes, in an empty working directory that it must leave
-# empty, and checks what it did. Files of a case:
-#   in      standard input (none: /dev/null);  closed: if present, standard input is closed
+# empty, and checks what it did. A file of any other name than these fails the case, as does a
+# PROGRAM or CASE_DIR that does not exist. Files of a case:
+#   in      standard input (none: /dev/null)
+#   closed  the standard streams closed instead, `stdin` or `stdout`, one a line
 #   prompts one line of output for each line of `in`: each answer is sent down a pipe only once its
 #           prompt has been written out, as a person or a driving program answers
 #   args    command-line arguments, one per line
@@ -11,20 +13,27 @@
 #           prlimit --fsize=100 limits the size of the files it writes
 #   inject  faults for strace(1) to inject into the calls on standard output, one a line as its
 #           -e inject= takes them: close:error=EDQUOT fails the close, as a quota or a network
-#           file system may; write:error=EFBIG:when=2 fails the second write. Where strace is
-#           installed but cannot trace (a sandbox that forbids ptrace), the case is skipped: exit 77
+#           file system may; write:error=EFBIG:when=2 fails the second write
 #   out     the exact standard output (none: it must stay empty), which a second run must
 #           repeat; a NaN's sign is not fixed (the compiler's choices can flip it), so -nan and
 #           nan are taken as the same on both sides
-#   to      where standard output goes instead of being checked: a file such as /dev/full,
-#           `closed`, or `a pipe with no reader`
+#   to      where standard output goes instead of being checked: a file named by its absolute
+#           path, such as /dev/full, or `a pipe with no reader`
 #   rest    what PROGRAM leaves unread of `in`, read by the next command on the same input; a case
-#           with prompts or closed gives PROGRAM no such input, so it cannot have a rest
+#           with prompts or a closed stdin gives PROGRAM no such input, so it cannot have a rest
 #   status  the exit status (none: 0)
 #   err     the one line expected on standard error (none: it must stay empty)
+# Where a tool that the case needs is missing (strace, prlimit), or strace cannot trace (a sandbox
+# that forbids ptrace), the case is skipped with the reason: exit 77.
 set -fu  # no word of a case's files is a pattern
+[ $# = 2 ] || { echo "usage: run_case.sh PROGRAM CASE_DIR"; exit 1; }
+[ -x "$1" ] || { echo "$1: no such program"; exit 1; }
+[ -d "$2" ] || { echo "$2: no such case directory"; exit 1; }
 program=$(realpath "$1") dir=$(realpath "$2") work=$(mktemp -d) && mkdir "$work/cwd" || exit 1
 trap 'rm -rf "$work"' EXIT
+unknown=$(cd "$dir" && find . ! -name . -prune | sed 's|^\./||' | grep -vxE 'in|closed|prompts|args|stdbuf|env|prlimit|inject|out|to|rest|status|err' | tr '\n' ' ')
+[ -z "$unknown" ] || { echo "$dir: no case file is called $unknown(misspelt?)"; exit 1; }
+skip() { echo "$dir: skipped: $*"; exit 77; }
 set --
 [ -f "$dir/args" ] && while IFS= read -r arg; do set -- "$@" "$arg"; done <"$dir/args"
 for wrapper in stdbuf env prlimit; do
@@ -36,26 +45,33 @@ for wrapper in stdbuf env prlimit; do
 done
 input=/dev/null
 [ -f "$dir/in" ] && input=$dir/in
-[ -f "$dir/closed" ] && input=-
-if [ -f "$dir/rest" ] && { [ -f "$dir/prompts" ] || [ -f "$dir/closed" ]; }; then
-  echo "$dir: a case with prompts or closed cannot have a rest"
+output=$work/out
+# shellcheck disable=SC2016 # the sh -c script expands its own arguments, when sh runs it
+[ -f "$dir/closed" ] && while IFS= read -r stream; do
+  case $stream in
+    stdin) input=- ;;
+    stdout) set -- -c 'exec "$@" >&-' sh "$program" "$@" && program=sh output=/dev/null ;;
+    *) echo "$dir: closed names stdin or stdout, not $stream"; exit 1 ;;
+  esac
+done <"$dir/closed"
+if [ -f "$dir/rest" ] && { [ -f "$dir/prompts" ] || [ "$input" = - ]; }; then
+  echo "$dir: a case with prompts or a closed stdin cannot have a rest"
   exit 1
 fi
-output=$work/out
-# shellcheck disable=SC2016 # the sh -c scripts below expand their own arguments, when sh runs them
+# shellcheck disable=SC2016 # as above
 case $(cat "$dir/to" 2>/dev/null) in
   '') ;;
-  closed) set -- -c 'exec "$@" >&-' sh "$program" "$@" && program=sh output=/dev/null ;;
   'a pipe with no reader')  # opened read-write first, so that opening it to write does not wait
     mkfifo "$work/no-reader" || exit 1
     set -- -c 'exec 5<>"$0" >"$0" 5<&- && exec "$@"' "$work/no-reader" "$program" "$@" && program=sh output=/dev/null ;;
-  *) output=$(cat "$dir/to") ;;
+  /*) output=$(cat "$dir/to") ;;
+  *) echo "$dir: to names an absolute path or a pipe with no reader, not $(cat "$dir/to")"; exit 1 ;;
 esac
 late=
+[ ! -f "$dir/prlimit" ] || command -v prlimit >/dev/null || skip "prlimit is missing: apt-get install util-linux"
 if [ -f "$dir/inject" ] && ! strace -qq -o /dev/null true 2>"$work/strace"; then
-  command -v strace >/dev/null || { echo "$dir: the faults in inject need strace: apt-get install strace"; exit 1; }
-  echo "$dir: skipped: strace cannot trace here, so the faults in inject cannot be made: $(tr '\n' ' ' <"$work/strace")"
-  exit 77
+  command -v strace >/dev/null || skip "the faults in inject need strace: apt-get install strace"
+  skip "strace cannot trace here, so the faults in inject cannot be made: $(tr '\n' ' ' <"$work/strace")"
 fi
 
 converse() {  # converse COMMAND...: the command on a pipe, each answer sent once its prompt is out
@@ -108,7 +124,7 @@ fi
 if [ -f "$dir/rest" ]; then
   cmp -s "$work/rest" "$dir/rest" || complain "left of the input: '$(cat "$work/rest")', expected '$(cat "$dir/rest")'"
 fi
-if [ ! -f "$dir/to" ]; then
+if [ "$output" = "$work/out" ]; then  # else it went elsewhere, or nowhere
   sed 's/-nan/nan/g' "$work/out" >"$work/shown"
   sed 's/-nan/nan/g' "$dir/out" >"$work/expected" 2>/dev/null  # without out, nothing
   cmp -s "$work/shown" "$work/expected" ||
