@@ -5,8 +5,7 @@
 # page in MANDIR/man1, mode 0644, whose title line names the program in capitals, section 1, a
 # YYYY-MM-DD date, the project and its version, and whose NAME section lexgrog(1) parses, so that
 # whatis and apropos find it; and that nothing else is installed, no file and no directory beyond
-# those that hold the programs and their pages. BINDIR and MANDIR are relative to the prefix, or
-# absolute. Without lexgrog the check is skipped, told: exit 77.
+# those that hold the programs and their pages. BINDIR and MANDIR may be absolute. No lexgrog: exit 77.
 [ $# -ge 6 ] || { echo "usage: check_install.sh CMAKE BUILD_DIR BINDIR MANDIR \"PROJECT VERSION\" PROGRAM..."; exit 1; }
 cmake=$1 build=$2 bindir=$3 mandir=$4 release=$5
 shift 5
@@ -28,7 +27,6 @@ for program in "$@"; do
   modes=$(stat -c %a "$binary" "$page" | tr '\n' ' ')
   [ "$modes" = "755 644 " ] || { echo "$name: installed with modes $modes, not 755 644"; failed=1; }
 done
-# Each expected file and the directories above it, as paths under DESTDIR: nothing else was asked for.
 expected=$(for path in $expected; do while [ "$path" != "$work/stage" ] && [ "$path" != / ]; do echo "${path#"$work/stage"}"; path=$(dirname "$path"); done; done | sort -u | tr '\n' ' ')
 installed=$(cd "$work/stage" && find . -mindepth 1 | sed 's|^\.||' | sort | tr '\n' ' ')
 [ "$installed" = "$expected" ] || { echo "installed: $installed; expected: $expected"; failed=1; }

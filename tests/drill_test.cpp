@@ -141,8 +141,7 @@ TEST(RunDrill, AnAnswerTooLongForTheMemoryItMayHaveIsAReadError) {
   GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit would leave";
 #endif
   const struct {
-    std::size_t digits;
-    std::size_t headroom;
+    std::size_t digits, headroom;
   } cases[] = {{std::size_t{1} << 20, std::size_t{3} << 19}, {std::size_t{1} << 24, std::size_t{4} << 20}};
   for (const auto& c : cases) {
     Source digits{std::string(c.digits, '1')};

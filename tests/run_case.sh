@@ -1,8 +1,7 @@
 #!/bin/sh
 # Usage: run_case.sh PROGRAM CASE_DIR
 # Runs PROGRAM as the case directory describes, in an empty working directory that it must leave
-# empty, and checks what it did. A file of any other name than these fails the case, as does a
-# PROGRAM or CASE_DIR that does not exist. Files of a case:
+# empty, and checks what it did. A file of a name not listed here fails the case. Files of a case:
 #   in      standard input (none: /dev/null)
 #   closed  the standard streams closed instead, `stdin` or `stdout`, one a line
 #   prompts one line of output for each line of `in`: each answer is sent down a pipe only once its
@@ -23,12 +22,10 @@
 #           with prompts or a closed stdin gives PROGRAM no such input, so it cannot have a rest
 #   status  the exit status (none: 0)
 #   err     the one line expected on standard error (none: it must stay empty)
-# Where a tool that the case needs is missing (strace, prlimit), or strace cannot trace (a sandbox
-# that forbids ptrace), the case is skipped with the reason: exit 77.
+# Where the case's tool is missing, or strace cannot trace (no ptrace), it is skipped, told: exit 77.
 set -fu  # no word of a case's files is a pattern
-[ $# = 2 ] || { echo "usage: run_case.sh PROGRAM CASE_DIR"; exit 1; }
-[ -x "$1" ] || { echo "$1: no such program"; exit 1; }
-[ -d "$2" ] || { echo "$2: no such case directory"; exit 1; }
+[ -x "${1-}" ] || { echo "usage: run_case.sh PROGRAM CASE_DIR: no program '${1-}'"; exit 1; }
+[ -d "${2-}" ] || { echo "usage: run_case.sh PROGRAM CASE_DIR: no case directory '${2-}'"; exit 1; }
 program=$(realpath "$1") dir=$(realpath "$2") work=$(mktemp -d) && mkdir "$work/cwd" || exit 1
 trap 'rm -rf "$work"' EXIT
 unknown=$(cd "$dir" && find . ! -name . -prune | sed 's|^\./||' | grep -vxE 'in|closed|prompts|args|stdbuf|env|prlimit|inject|out|to|rest|status|err' | tr '\n' ' ')
@@ -45,27 +42,21 @@ for wrapper in stdbuf env prlimit; do
 done
 input=/dev/null
 [ -f "$dir/in" ] && input=$dir/in
+[ ! -f "$dir/closed" ] || ! grep -vxE 'stdin|stdout' "$dir/closed" ||
+  { echo "$dir: closed names stdin or stdout, one a line, not the line above"; exit 1; }
+grep -qsx stdin "$dir/closed" && input=-
+[ ! -f "$dir/rest" ] || { [ ! -f "$dir/prompts" ] && [ "$input" != - ]; } ||
+  { echo "$dir: a case with prompts or a closed stdin cannot have a rest"; exit 1; }
 output=$work/out
-# shellcheck disable=SC2016 # the sh -c script expands its own arguments, when sh runs it
-[ -f "$dir/closed" ] && while IFS= read -r stream; do
-  case $stream in
-    stdin) input=- ;;
-    stdout) set -- -c 'exec "$@" >&-' sh "$program" "$@" && program=sh output=/dev/null ;;
-    *) echo "$dir: closed names stdin or stdout, not $stream"; exit 1 ;;
-  esac
-done <"$dir/closed"
-if [ -f "$dir/rest" ] && { [ -f "$dir/prompts" ] || [ "$input" = - ]; }; then
-  echo "$dir: a case with prompts or a closed stdin cannot have a rest"
-  exit 1
-fi
-# shellcheck disable=SC2016 # as above
-case $(cat "$dir/to" 2>/dev/null) in
+# shellcheck disable=SC2016 # the sh -c scripts below expand their own arguments, when sh runs them
+case $(grep -sx stdout "$dir/closed"; cat "$dir/to" 2>/dev/null) in
   '') ;;
+  stdout) set -- -c 'exec "$@" >&-' sh "$program" "$@" && program=sh output=/dev/null ;;
   'a pipe with no reader')  # opened read-write first, so that opening it to write does not wait
     mkfifo "$work/no-reader" || exit 1
     set -- -c 'exec 5<>"$0" >"$0" 5<&- && exec "$@"' "$work/no-reader" "$program" "$@" && program=sh output=/dev/null ;;
   /*) output=$(cat "$dir/to") ;;
-  *) echo "$dir: to names an absolute path or a pipe with no reader, not $(cat "$dir/to")"; exit 1 ;;
+  *) echo "$dir: to names an absolute path or a pipe with no reader, and not with a closed stdout"; exit 1 ;;
 esac
 late=
 [ ! -f "$dir/prlimit" ] || command -v prlimit >/dev/null || skip "prlimit is missing: apt-get install util-linux"
