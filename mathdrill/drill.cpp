@@ -167,7 +167,7 @@ double EvaluateFormula(double a, double b, double c, double d) {
   const double first = (a + b) / (c - d);
   const double second = std::sqrt(a + c) / (a - b);
   const double third = (c + b) / (a + c);
-  // The second term first: where both are NaNs, the sum keeps the sign of its left operand's.
+  // Added in the order they always have been: where both terms are NaNs, it can decide the sign.
   return (second + first) + third;
 }
 
